@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "services/ResultCodes.h"
+#include "store/TextList.h"
+
+namespace trelink {
+
+class ErrorLookup;
+class FileSink;
+class ParameterDefinition;
+class ParameterDefinitionList;
+
+// The one configuration file of the driver layer as a DOM tree. Every read walks the tree from
+// the root; every change is made in the tree and followed at once by a save of the whole file,
+// because the bus-driver library reads the same file.
+//
+// Hardware numbers are 1-based positions among the "Hardware" children of "configuration";
+// -1 means no particular entry.
+class ConfigDocument {
+public:
+    // errorLookup is the document's own lookup, kept for its lifetime; may be null.
+    explicit ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup = nullptr);
+    virtual ~ConfigDocument();
+    ConfigDocument(const ConfigDocument&) = delete;
+    ConfigDocument& operator=(const ConfigDocument&) = delete;
+
+    // Stores the path (none: the system folder's "trelinkconfig.xml") and loads the file.
+    Result SetConfigFile(const std::optional<std::string>& path);
+    Result Load();
+    Result Save();
+    const std::string& Path() const { return m_path; }
+
+    // The first child of the root element: where every path of the store starts.
+    pugi::xml_node StartNode() const;
+
+    // Path query. path is consumed from the front; texts are appended to results; with
+    // definitions, a record is built from every element matched at the last level.
+    Result QueryValues(TextList* path, TextList* results, pugi::xml_node start,
+                       int hardwareNumber, ParameterDefinitionList* definitions = nullptr) const;
+    // Path write: the first element matched at the last level gets value, then the file is
+    // saved. Nothing is ever created; a path that matches nothing writes and saves nothing.
+    Result SetValue(TextList* path, const std::string& value, pugi::xml_node start,
+                    int hardwareNumber);
+
+    Result GetHardwareCount(int& count) const;
+    Result GetHardwareState(int hardwareNumber, int& isActive, int& isDefault,
+                            int& errorCode) const;
+    Result SetHardwareState(int hardwareNumber, int isActive, int isDefault, int errorCode);
+    std::string GetHardwareValue(int hardwareNumber, const std::string& name) const;
+    int IsHardwareActive(int hardwareNumber) const;
+    int GetHardwareType(int hardwareNumber) const;  // 0..255
+    Result AddHardware(const std::string& typeDisplayName);
+    Result AddHardwareOfType(int type);
+    Result RemoveHardware(int hardwareNumber);
+
+    int Language() const { return m_language; }
+    void SetLanguage(int language) { m_language = language; }
+
+    // Catalogue of hardware types.
+    Result GetTypeIds(TextList& typeIds) const;
+    Result GetHardwareName(std::string& name, int hardwareNumber,
+                           const std::string& typeElementName) const;
+    Result GetHardwareTypeNames(TextList& names) const;
+    Result FindTypeByName(const std::string& displayName, int& type) const;
+    Result GetTypeValues(int type, const std::string& elementName, TextList& values) const;
+    Result GetDriverNames(int hardwareNumber, TextList* names, int type) const;
+
+    // Parameter definitions and values.
+    static std::int32_t ParameterTypeFromName(const std::string& typeName);
+    Result ListParameterNamesOfType(int type, TextList& names) const;
+    Result ListParameterNamesOfHardware(int hardwareNumber, TextList& names) const;
+    Result ReadParameter(int hardwareNumber, ParameterDefinition* record, int type) const;
+    Result WriteParameterValue(int hardwareNumber, const ParameterDefinition* record);
+    static ParameterDefinition* FindParameterByDisplayName(const ParameterDefinitionList& list,
+                                                           const std::string& displayName);
+
+    // Test seam: where the bytes of a save are written. Null restores the default.
+    void SetFileSink(FileSink* sink) { m_sink = sink; }
+
+private:
+    pugi::xml_node FindConfiguration() const;
+    pugi::xml_node FindHardware(int hardwareNumber) const;
+
+    std::unique_ptr<ErrorLookup> m_errorLookup;
+    std::string m_path;
+    std::unique_ptr<pugi::xml_document> m_document;
+    pugi::xml_node m_root;
+    pugi::xml_encoding m_encoding = pugi::encoding_utf8;
+    int m_language = 0;
+    FileSink* m_sink = nullptr;
+};
+
+// The texts of an element and everything below it, concatenated in document order.
+std::string ElementText(pugi::xml_node element);
+// Replaces the element's content with one text node.
+void SetElementText(pugi::xml_node element, const std::string& text);
+
+}  // namespace trelink

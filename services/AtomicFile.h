@@ -18,9 +18,9 @@ FileSink& DefaultFileSink();
 
 enum class SaveError {
     None,
-    ReadOnlyTarget,   // the target exists and may not be written; it was not touched
-    CannotCreateTemp, // the folder takes no new file
-    WriteFailed,      // disk full, file size limit, I/O error
+    ReadOnlyTarget,    // the target exists and may not be written; it was not touched
+    CannotCreateTemp,  // the folder takes no new file
+    WriteFailed,       // disk full, file size limit, I/O error
     RenameFailed,
 };
 

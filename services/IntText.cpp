@@ -28,11 +28,15 @@ std::optional<std::int32_t> ParseLeadingInt(std::string_view text) {
     }
     if (i == firstDigit) return std::nullopt;
     const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
 }
 
-std::int32_t AtoiText(std::string_view text) { return ParseLeadingInt(text).value_or(0); }
+std::int32_t AtoiText(std::string_view text) {
+    return ParseLeadingInt(text).value_or(0);
+}
 
 }  // namespace trelink

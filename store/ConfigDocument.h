@@ -42,8 +42,8 @@ public:
 
     // Path query. path is consumed from the front; texts are appended to results; with
     // definitions, a record is built from every element matched at the last level.
-    Result QueryValues(TextList* path, TextList* results, pugi::xml_node start,
-                       int hardwareNumber, ParameterDefinitionList* definitions = nullptr) const;
+    Result QueryValues(TextList* path, TextList* results, pugi::xml_node start, int hardwareNumber,
+                       ParameterDefinitionList* definitions = nullptr) const;
     // Path write: the first element matched at the last level gets value, then the file is
     // saved. Nothing is ever created; a path that matches nothing writes and saves nothing.
     Result SetValue(TextList* path, const std::string& value, pugi::xml_node start,

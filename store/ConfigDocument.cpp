@@ -1,0 +1,292 @@
+#include "store/ConfigDocument.h"
+
+#include <string_view>
+
+#include "services/AtomicFile.h"
+#include "services/ErrorLookup.h"
+#include "services/IntText.h"
+#include "store/ParameterDefinition.h"
+
+namespace trelink {
+
+namespace {
+
+constexpr const char* kConfiguration = "configuration";
+constexpr const char* kHardware = "Hardware";
+constexpr const char* kDefaultFileName = "trelinkconfig.xml";
+constexpr const char* kSystemDirectory = "/usr/lib";
+
+// Keep everything a person or the driver layer may have put into the file; only the
+// whitespace-only text between elements is dropped, and the save indents anew.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
+                                   pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+
+bool HasName(pugi::xml_node node, const std::string& name) {
+    return node.type() == pugi::node_element && name == node.name();
+}
+
+// A name from the catalogue becomes an element name only when it cannot break the file.
+bool IsSafeElementName(std::string_view name) {
+    if (name.empty()) return false;
+    const auto isStart = [](unsigned char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
+    };
+    if (!isStart(static_cast<unsigned char>(name.front()))) return false;
+    for (const char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (!isStart(c) && !(c >= '0' && c <= '9') && c != '-' && c != '.') return false;
+    }
+    return true;
+}
+
+class StringWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override {
+        m_bytes.append(static_cast<const char*>(data), size);
+    }
+    const std::string& Bytes() const { return m_bytes; }
+
+private:
+    std::string m_bytes;
+};
+
+// Walks all but the last name of path, as the path query does, and gives the node where the
+// last level starts (empty when some level has no match). path is left with one name.
+pugi::xml_node DescendToLastLevel(TextList& path, pugi::xml_node start, int hardwareNumber) {
+    while (start && path.size() > 1) {
+        const std::string name = path.front();
+        path.erase(path.begin());
+        const bool byNumber = name == kHardware && hardwareNumber != -1;
+        int count = 0;
+        pugi::xml_node match;
+        for (pugi::xml_node node = start; node; node = node.next_sibling()) {
+            if (!HasName(node, name)) continue;
+            ++count;
+            if (!byNumber || count == hardwareNumber) {
+                match = node;
+                break;
+            }
+        }
+        if (!match) return {};
+        start = match.first_child();
+    }
+    return start;
+}
+
+}  // namespace
+
+std::string ElementText(pugi::xml_node element) {
+    std::string text;
+    // Iterative walk: a hostile file may nest deeper than the stack allows.
+    pugi::xml_node node = element.first_child();
+    while (node) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            text += node.value();
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node != element && !node.next_sibling()) node = node.parent();
+        node = node == element ? pugi::xml_node() : node.next_sibling();
+    }
+    return text;
+}
+
+void SetElementText(pugi::xml_node element, const std::string& text) {
+    while (element.first_child()) element.remove_child(element.first_child());
+    if (!text.empty()) element.append_child(pugi::node_pcdata).set_value(text.c_str());
+}
+
+ConfigDocument::ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup)
+    : m_errorLookup(std::move(errorLookup)), m_document(std::make_unique<pugi::xml_document>()) {}
+
+ConfigDocument::~ConfigDocument() = default;
+
+Result ConfigDocument::SetConfigFile(const std::optional<std::string>& path) {
+    m_path = path ? *path : std::string(kSystemDirectory) + "/" + kDefaultFileName;
+    return Load() == kOk ? kOk : kCannotLoad;
+}
+
+Result ConfigDocument::Load() {
+    if (m_path.empty()) return kCannotLoad;
+    // Parse into a fresh tree and take it only when the whole file parsed: a half-parsed
+    // tree saved later would cut the user's file off at the first error.
+    auto document = std::make_unique<pugi::xml_document>();
+    const pugi::xml_parse_result parsed =
+        document->load_file(m_path.c_str(), kParseOptions, pugi::encoding_auto);
+    if (!parsed || !document->document_element()) return kCannotLoad;
+    m_document = std::move(document);
+    m_encoding = parsed.encoding;
+    m_root = m_document->document_element();
+    return kOk;
+}
+
+Result ConfigDocument::Save() {
+    if (m_path.empty()) return kCannotSave;
+    unsigned flags = pugi::format_indent | pugi::format_no_declaration;
+    if (m_encoding != pugi::encoding_utf8 && m_encoding != pugi::encoding_latin1) {
+        flags |= pugi::format_write_bom;  // UTF-16/32 are not recognisable without it
+    }
+    StringWriter writer;
+    m_document->save(writer, "\t", flags, m_encoding);
+    const SaveError error =
+        WriteFileAtomically(m_path, writer.Bytes(), m_sink ? *m_sink : DefaultFileSink());
+    return error == SaveError::None ? kOk : kCannotSave;
+}
+
+pugi::xml_node ConfigDocument::StartNode() const {
+    return m_root.first_child();
+}
+
+Result ConfigDocument::QueryValues(TextList* path, TextList* results, pugi::xml_node start,
+                                   int hardwareNumber, ParameterDefinitionList* definitions) const {
+    if (!start) return kOk;
+    if (!path || !results) return kInvalidPointer;
+    if (path->empty()) return kOk;
+    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber);
+    if (!level) return kOk;
+    const std::string name = path->front();
+    path->erase(path->begin());
+    for (pugi::xml_node node = level; node; node = node.next_sibling()) {
+        if (!HasName(node, name)) continue;
+        results->push_back(ElementText(node));
+        if (definitions) {
+            definitions->Append(ParameterDefinition::FromDefinitionElement(node, name, m_language));
+        }
+    }
+    return kOk;
+}
+
+Result ConfigDocument::SetValue(TextList* path, const std::string& value, pugi::xml_node start,
+                                int hardwareNumber) {
+    if (!start) return kOk;
+    if (!path) return kInvalidPointer;
+    if (path->empty()) return kOk;
+    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber);
+    if (!level) return kOk;
+    const std::string name = path->front();
+    path->erase(path->begin());
+    for (pugi::xml_node node = level; node; node = node.next_sibling()) {
+        if (HasName(node, name)) {
+            SetElementText(node, value);
+            return Save();
+        }
+    }
+    return kOk;
+}
+
+pugi::xml_node ConfigDocument::FindConfiguration() const {
+    return m_root.child(kConfiguration);
+}
+
+pugi::xml_node ConfigDocument::FindHardware(int hardwareNumber) const {
+    if (hardwareNumber < 1) return {};
+    int count = 0;
+    for (pugi::xml_node hardware : FindConfiguration().children(kHardware)) {
+        if (++count == hardwareNumber) return hardware;
+    }
+    return {};
+}
+
+Result ConfigDocument::GetHardwareCount(int& count) const {
+    count = 0;
+    for ([[maybe_unused]] pugi::xml_node hardware : FindConfiguration().children(kHardware))
+        ++count;
+    return kOk;
+}
+
+Result ConfigDocument::GetHardwareState(int hardwareNumber, int& isActive, int& isDefault,
+                                        int& errorCode) const {
+    isActive = isDefault = errorCode = 0;
+    const auto read = [&](const char* element, int& out) {
+        TextList path{kConfiguration, kHardware, element};
+        TextList texts;
+        const Result result = QueryValues(&path, &texts, StartNode(), hardwareNumber);
+        if (!texts.empty()) out = AtoiText(texts.front());
+        return result;
+    };
+    Result result = read("IsActive", isActive);
+    if (result == kOk) result = read("IsDefault", isDefault);
+    if (result == kOk) result = read("ErrorCode", errorCode);
+    return result;
+}
+
+Result ConfigDocument::SetHardwareState(int hardwareNumber, int isActive, int isDefault,
+                                        int errorCode) {
+    const auto write = [&](const char* element, const std::string& value) {
+        TextList path{kConfiguration, kHardware, element};
+        return SetValue(&path, value, StartNode(), hardwareNumber);
+    };
+    if (Result r = write("IsActive", isActive ? "1" : "0"); r != kOk) return r;
+    if (Result r = write("IsDefault", isDefault ? "1" : "0"); r != kOk) return r;
+    if (Result r = write("ErrorCode", std::to_string(errorCode)); r != kOk) return r;
+    if (!isDefault) return kOk;
+
+    // There is one default: every other entry is written back with its default flag cleared.
+    int count = 0;
+    GetHardwareCount(count);
+    for (int other = 1; other <= count; ++other) {
+        if (other == hardwareNumber) continue;
+        int active = 0, wasDefault = 0, code = 0;
+        if (Result r = GetHardwareState(other, active, wasDefault, code); r != kOk) return r;
+        if (Result r = SetHardwareState(other, active, 0, code); r != kOk) return r;
+    }
+    return kOk;
+}
+
+std::string ConfigDocument::GetHardwareValue(int hardwareNumber, const std::string& name) const {
+    const pugi::xml_node value = FindHardware(hardwareNumber).child(name.c_str());
+    return value ? ElementText(value) : std::string();
+}
+
+int ConfigDocument::IsHardwareActive(int hardwareNumber) const {
+    return AtoiText(GetHardwareValue(hardwareNumber, "IsActive"));
+}
+
+int ConfigDocument::GetHardwareType(int hardwareNumber) const {
+    return static_cast<std::uint8_t>(AtoiText(GetHardwareValue(hardwareNumber, "HWType")));
+}
+
+Result ConfigDocument::AddHardware(const std::string& typeDisplayName) {
+    int type = 0;
+    if (FindTypeByName(typeDisplayName, type) != kOk) return kUnknownTypeName;
+    return AddHardwareOfType(type);
+}
+
+Result ConfigDocument::AddHardwareOfType(int type) {
+    TextList names;
+    if (Result r = ListParameterNamesOfType(type, names); r != kOk) return r;
+    ParameterDefinitionList defaults;
+    for (const std::string& name : names) {
+        auto record = std::make_unique<ParameterDefinition>(name);
+        ReadParameter(-1, record.get(), type);
+        defaults.Append(std::move(record));
+    }
+
+    pugi::xml_node configuration = FindConfiguration();
+    if (!configuration) return kNoConfigurationElement;
+    pugi::xml_node hardware = configuration.append_child(kHardware);
+    const auto append = [&hardware](const std::string& name, const std::string& text) {
+        SetElementText(hardware.append_child(name.c_str()), text);
+    };
+    append("IsActive", "0");
+    append("IsDefault", "0");
+    append("ErrorCode", "0");
+    append("HWType", std::to_string(type));
+    for (const auto& record : defaults) {
+        // A parameter name that is no valid element name could never be read back and would
+        // make the whole file unreadable for the driver layer.
+        if (IsSafeElementName(record->name)) append(record->name, record->defaultValue);
+    }
+    return Save();
+}
+
+Result ConfigDocument::RemoveHardware(int hardwareNumber) {
+    const pugi::xml_node hardware = FindHardware(hardwareNumber);
+    if (!hardware) return kOk;
+    pugi::xml_node configuration = FindConfiguration();
+    configuration.remove_child(hardware);
+    return Save();
+}
+
+}  // namespace trelink

@@ -1,0 +1,123 @@
+#include "services/SharedLibrary.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+
+#include "services/ProgramPath.h"
+
+namespace trelink {
+
+namespace {
+
+constexpr int kLoadFlags = RTLD_NOW | RTLD_LOCAL;
+
+std::optional<std::string>& FirstFolderOverride() {
+    static std::optional<std::string> folder;
+    return folder;
+}
+
+bool EndsWithDll(const std::string& name) {
+    constexpr std::string_view kSuffix = ".dll";
+    if (name.size() < kSuffix.size()) return false;
+    for (std::size_t i = 0; i < kSuffix.size(); ++i) {
+        const char c = name[name.size() - kSuffix.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != kSuffix[i]) return false;
+    }
+    return true;
+}
+
+struct LoadAttempt {
+    void* handle = nullptr;
+    int error = 0;
+};
+
+LoadAttempt TryLoad(const std::string& file) {
+    errno = 0;
+    LoadAttempt attempt;
+    attempt.handle = ::dlopen(file.c_str(), kLoadFlags);
+    attempt.error = errno;
+    ::dlerror();  // the message is not used; clear it so it does not linger for the next caller
+    return attempt;
+}
+
+// dlopen does not promise to leave errno telling why a file failed, so ask the file itself:
+// the error of opening or reading it, or ENOEXEC when it is no ELF file. 0 when it looks fine.
+int ProbeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    char magic[4] = {};
+    const ssize_t count = ::read(fd, magic, sizeof magic);
+    const int error = count < 0 ? errno : 0;
+    ::close(fd);
+    if (error != 0) return error;
+    return count == sizeof magic && std::memcmp(magic,
+                                                "\x7f"
+                                                "ELF",
+                                                sizeof magic) == 0
+               ? 0
+               : ENOEXEC;
+}
+
+}  // namespace
+
+std::string SharedLibrary::FileNameFor(const std::string& bareName) {
+    const std::string base =
+        EndsWithDll(bareName) ? bareName.substr(0, bareName.size() - 4) : bareName;
+    return "lib" + base + ".so";
+}
+
+void SharedLibrary::SetFirstFolderOverride(std::optional<std::string> folder) {
+    if (folder && folder->empty()) folder.reset();
+    FirstFolderOverride() = std::move(folder);
+}
+
+std::string SharedLibrary::FirstFolder() {
+    const auto& folder = FirstFolderOverride();
+    return folder ? *folder : ProgramFolder();
+}
+
+std::unique_ptr<SharedLibrary> SharedLibrary::Open(const std::string& bareName, int* errorCode) {
+    const std::string fileName = FileNameFor(bareName);
+    const std::string folder = FirstFolder();
+    LoadAttempt inFolder;
+    if (!folder.empty()) {
+        const std::string path = folder + "/" + fileName;
+        inFolder = TryLoad(path);
+        if (inFolder.handle)
+            return std::unique_ptr<SharedLibrary>(new SharedLibrary(inFolder.handle));
+        // A file that is there but does not load says more about the failure than the
+        // system search that follows.
+        if (::access(path.c_str(), F_OK) == 0) {
+            const int probed = ProbeFile(path);
+            if (probed != 0) inFolder.error = probed;
+        } else {
+            inFolder.error = 0;
+        }
+    }
+    // No "/" in the name: the system loader searches its usual places, never the working folder.
+    const LoadAttempt bySystem = TryLoad(fileName);
+    if (bySystem.handle) return std::unique_ptr<SharedLibrary>(new SharedLibrary(bySystem.handle));
+    if (errorCode) {
+        const int error = inFolder.error != 0 ? inFolder.error : bySystem.error;
+        *errorCode = error != 0 ? error : ENOENT;
+    }
+    return nullptr;
+}
+
+SharedLibrary::~SharedLibrary() {
+    ::dlclose(m_handle);
+}
+
+void* SharedLibrary::Symbol(const char* name) const {
+    if (!name) return nullptr;
+    void* address = ::dlsym(m_handle, name);
+    ::dlerror();
+    return address;
+}
+
+}  // namespace trelink

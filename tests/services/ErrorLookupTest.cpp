@@ -1,0 +1,68 @@
+#include "services/ErrorLookup.h"
+
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/services/FirstFolderScope.h"
+#include "tests/services/MisbehavingLibrary.h"
+#include "tests/services/TempFolder.h"
+
+namespace trelink {
+namespace {
+
+TEST(ErrorLookupTest, AnUnterminatedTextIsCutAndTerminated) {
+    test::MisbehavingLibrary fake("ErrorLookUp.dll");
+    ASSERT_TRUE(fake.IsLoaded());
+    ErrorLookup lookup(true);
+    ASSERT_TRUE(lookup.IsLoaded());
+    // The test library fills every byte it may and never terminates.
+    EXPECT_EQ(lookup.Description(41245), std::string(255, 'x'));
+    EXPECT_EQ(fake.Calls(), "GetErrorDescription(41245,255)");
+    // It has no GetSolution.
+    EXPECT_EQ(lookup.Remedy(41245), "");
+}
+
+TEST(ErrorLookupTest, OnlyAnInstanceAskedForItResolvesSetLanguage) {
+    test::MisbehavingLibrary fake("ErrorLookUp.dll");
+    ASSERT_TRUE(fake.IsLoaded());
+    ErrorLookup withoutLanguage;
+    withoutLanguage.SetLanguage(44);
+    EXPECT_EQ(fake.Calls(), "");
+    ErrorLookup withLanguage(true);
+    withLanguage.SetLanguage(44);
+    EXPECT_EQ(fake.Calls(), "SetLanguage(44)");
+}
+
+TEST(ErrorLookupTest, AMissingLibraryIsReportedWithItsErrorCodeAndGivesEmptyTexts) {
+    test::TempFolder folder;
+    test::FirstFolderScope scope(folder.Path());
+    if (void* installed = ::dlopen("libErrorLookUp.so", RTLD_NOW)) {
+        ::dlclose(installed);
+        GTEST_SKIP() << "libErrorLookUp.so is installed on this system";
+    }
+    std::vector<std::string> messages;
+    const auto sink = [&messages](const std::string& text) { messages.push_back(text); };
+    ErrorLookup missing(true, sink);
+    EXPECT_FALSE(missing.IsLoaded());
+    EXPECT_EQ(missing.Description(0), "");
+    EXPECT_EQ(missing.Remedy(41245), "");
+    missing.SetLanguage(44);
+    EXPECT_EQ(messages, std::vector<std::string>{"Can't load ErrorLookUp.dll. Error code: 2 (2)"});
+
+    // A folder in the library's place fails with EISDIR: decimal first, then lower-case hex.
+    std::filesystem::create_directory(folder.File("libErrorLookUp.so"));
+    messages.clear();
+    ErrorLookup unreadable(false, sink);
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"Can't load ErrorLookUp.dll. Error code: 21 (15)"});
+
+    ErrorLookup silent;  // no one to tell
+    EXPECT_FALSE(silent.IsLoaded());
+}
+
+}  // namespace
+}  // namespace trelink

@@ -100,6 +100,8 @@ void SetElementText(pugi::xml_node element, const std::string& text) {
 ConfigDocument::ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup)
     : m_errorLookup(std::move(errorLookup)), m_document(std::make_unique<pugi::xml_document>()) {}
 
+ConfigDocument::ConfigDocument() : ConfigDocument(nullptr) {}
+
 ConfigDocument::~ConfigDocument() = default;
 
 Result ConfigDocument::SetConfigFile(const std::optional<std::string>& path) {

@@ -25,8 +25,9 @@ class ParameterDefinitionList;
 // -1 means no particular entry.
 class ConfigDocument {
 public:
+    ConfigDocument();
     // errorLookup is the document's own lookup, kept for its lifetime; may be null.
-    explicit ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup = nullptr);
+    explicit ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup);
     virtual ~ConfigDocument();
     ConfigDocument(const ConfigDocument&) = delete;
     ConfigDocument& operator=(const ConfigDocument&) = delete;

@@ -1,0 +1,238 @@
+#include "store/ConfigDocument.h"
+
+#include <climits>
+
+#include <gtest/gtest.h>
+
+#include "services/AtomicFile.h"
+#include "tests/store/TempDir.h"
+
+namespace trelink {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+std::string Entry(const std::string& active, const std::string& isDefault, const std::string& code,
+                  const std::string& type, const std::string& extra = "") {
+    return "<Hardware><IsActive>" + active + "</IsActive><IsDefault>" + isDefault +
+           "</IsDefault><ErrorCode>" + code + "</ErrorCode><HWType>" + type + "</HWType>" + extra +
+           "</Hardware>";
+}
+
+// Counts the saves and passes the bytes on, so a test sees how often the file was written.
+class CountingSink : public FileSink {
+public:
+    bool Write(int fd, std::string_view bytes) override {
+        ++saves;
+        return FileSink::Write(fd, bytes);
+    }
+    int saves = 0;
+};
+
+class ConfigDocumentTest : public ::testing::Test {
+protected:
+    void Open(const std::string& configuration) {
+        WriteFile(m_path, "<?xml version=\"1.0\"?>\n<Root>" + configuration + "</Root>\n");
+        ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
+        m_document.SetFileSink(&m_sink);
+    }
+    int Count() {
+        int count = -1;
+        EXPECT_EQ(m_document.GetHardwareCount(count), kOk);
+        return count;
+    }
+    std::tuple<int, int, int> State(int number) {
+        int active = -1, isDefault = -1, code = -1;
+        EXPECT_EQ(m_document.GetHardwareState(number, active, isDefault, code), kOk);
+        return {active, isDefault, code};
+    }
+
+    TempDir m_dir;
+    std::string m_path = m_dir.File("trelinkconfig.xml");
+    ConfigDocument m_document;
+    CountingSink m_sink;
+};
+
+TEST_F(ConfigDocumentTest, ReadsStateOfEachEntryByItsPosition) {
+    Open("<configuration>" + Entry("1", "1", "0", "1") + "<Other/>" + Entry("0", "0", "-7", "3") +
+         "</configuration>");
+    EXPECT_EQ(Count(), 2);
+    EXPECT_EQ(State(1), std::make_tuple(1, 1, 0));
+    EXPECT_EQ(State(2), std::make_tuple(0, 0, -7));
+    EXPECT_EQ(m_document.GetHardwareType(2), 3);
+    EXPECT_EQ(m_document.GetHardwareValue(2, "ErrorCode"), "-7");
+}
+
+TEST_F(ConfigDocumentTest, NumbersOutsideTheEntriesReadNothingAndWriteNothing) {
+    Open("<configuration>" + Entry("1", "0", "5", "2") + "</configuration>");
+    const std::string before = ReadFile(m_path);
+    for (int number : {0, 2, 99, INT_MIN}) {
+        EXPECT_EQ(State(number), std::make_tuple(0, 0, 0)) << number;
+        EXPECT_EQ(m_document.GetHardwareValue(number, "HWType"), "") << number;
+        EXPECT_EQ(m_document.SetHardwareState(number, 1, 0, 3), kOk) << number;
+        EXPECT_EQ(m_document.RemoveHardware(number), kOk) << number;
+    }
+    EXPECT_EQ(m_sink.saves, 0);
+    EXPECT_EQ(ReadFile(m_path), before);
+
+    // -1 selects no number in a path query, so the first entry answers there,
+    // while the direct entry lookups find none.
+    EXPECT_EQ(State(-1), std::make_tuple(1, 0, 5));
+    EXPECT_EQ(m_document.GetHardwareValue(-1, "HWType"), "");
+    EXPECT_EQ(m_document.IsHardwareActive(-1), 0);
+    EXPECT_EQ(m_document.GetHardwareType(-1), 0);
+}
+
+TEST_F(ConfigDocumentTest, RemovingAnEntryRenumbersTheLaterOnes) {
+    Open("<configuration>" + Entry("1", "0", "1", "1") + Entry("1", "0", "2", "2") +
+         Entry("0", "0", "3", "3") + "</configuration>");
+    EXPECT_EQ(m_document.RemoveHardware(2), kOk);
+    EXPECT_EQ(Count(), 2);
+    EXPECT_EQ(m_document.GetHardwareType(2), 3);
+    EXPECT_EQ(std::get<2>(State(2)), 3);
+
+    ConfigDocument reread;
+    ASSERT_EQ(reread.SetConfigFile(m_path), kOk);
+    EXPECT_EQ(reread.GetHardwareType(2), 3);
+}
+
+TEST_F(ConfigDocumentTest, IntegersAreReadLikeAtoiAndSaturate) {
+    Open("<configuration>" + Entry(" \t1x", "x1", "99999999999", "300") +
+         Entry("+1", "-0", "-99999999999", "257") + Entry("", "2", "  -12 34", "-1") +
+         "</configuration>");
+    EXPECT_EQ(State(1), std::make_tuple(1, 0, INT_MAX));
+    EXPECT_EQ(State(2), std::make_tuple(1, 0, INT_MIN));
+    EXPECT_EQ(State(3), std::make_tuple(0, 2, -12));
+    EXPECT_EQ(m_document.GetHardwareType(1), 44);
+    EXPECT_EQ(m_document.GetHardwareType(2), 1);
+    EXPECT_EQ(m_document.GetHardwareType(3), 255);
+}
+
+TEST_F(ConfigDocumentTest, OnlyTheFirstConfigurationElementCounts) {
+    Open("<configuration>" + Entry("1", "0", "0", "1") + "</configuration><configuration>" +
+         Entry("1", "1", "0", "2") + Entry("1", "1", "0", "2") + "</configuration>");
+    EXPECT_EQ(Count(), 1);
+    EXPECT_EQ(m_document.SetHardwareState(2, 0, 0, 0), kOk);
+    EXPECT_EQ(m_sink.saves, 0);
+    EXPECT_EQ(m_document.RemoveHardware(2), kOk);
+    EXPECT_EQ(m_sink.saves, 0);
+}
+
+TEST_F(ConfigDocumentTest, MissingElementsReadAsZeroAndAreNeverCreated) {
+    Open(
+        "<configuration><Hardware><IsActive>0</IsActive><ErrorCode>4</ErrorCode></Hardware>"
+        "</configuration>");
+    EXPECT_EQ(State(1), std::make_tuple(0, 0, 4));
+    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 9), kOk);
+    EXPECT_EQ(State(1), std::make_tuple(1, 0, 9));
+    EXPECT_EQ(ReadFile(m_path).find("IsDefault"), std::string::npos);
+}
+
+TEST_F(ConfigDocumentTest, MakingOneEntryTheDefaultRewritesEveryOtherEntry) {
+    Open("<configuration>" + Entry("1", "1", "11", "1") + Entry("0", "0", "22", "2") +
+         Entry("0", "1", "33", "3") + "</configuration>");
+    EXPECT_EQ(m_document.SetHardwareState(2, 1, 1, 22), kOk);
+    EXPECT_EQ(State(1), std::make_tuple(1, 0, 11));
+    EXPECT_EQ(State(2), std::make_tuple(1, 1, 22));
+    EXPECT_EQ(State(3), std::make_tuple(0, 0, 33));
+    // Three writes for the entry itself and three for each of the two others.
+    EXPECT_EQ(m_sink.saves, 9);
+}
+
+TEST_F(ConfigDocumentTest, PathQueryCollectsAllSiblingsAtTheLastLevelOnly) {
+    Open("<configuration>" + Entry("1", "0", "0", "1", "<X>a</X><X>b<Y>c</Y><![CDATA[<d>]]></X>") +
+         Entry("0", "0", "0", "2", "<X>second</X>") + "</configuration>");
+    TextList path{"configuration", "Hardware", "X"};
+    TextList texts;
+    EXPECT_EQ(m_document.QueryValues(&path, &texts, m_document.StartNode(), 1), kOk);
+    EXPECT_EQ(texts, (TextList{"a", "bc<d>"}));
+
+    path = {"configuration", "Hardware", "X"};
+    texts.clear();
+    m_document.QueryValues(&path, &texts, m_document.StartNode(), 2);
+    EXPECT_EQ(texts, TextList{"second"});
+
+    path = {"configuration", "Hardware"};
+    texts.clear();
+    m_document.QueryValues(&path, &texts, m_document.StartNode(), 2);
+    EXPECT_EQ(texts.size(), 2u) << "the last level collects every sibling, whatever the number";
+
+    EXPECT_EQ(m_document.QueryValues(nullptr, &texts, m_document.StartNode(), 1), kInvalidPointer);
+    EXPECT_EQ(m_document.QueryValues(&path, nullptr, m_document.StartNode(), 1), kInvalidPointer);
+    EXPECT_EQ(m_document.QueryValues(nullptr, nullptr, pugi::xml_node(), 1), kOk);
+    EXPECT_EQ(m_document.SetValue(nullptr, "v", m_document.StartNode(), 1), kInvalidPointer);
+}
+
+TEST_F(ConfigDocumentTest, PathWriteChangesTheFirstMatchAndNeverCreates) {
+    Open("<configuration>" + Entry("1", "0", "0", "1", "<X>a</X><X>b</X>") + "</configuration>");
+    TextList path{"configuration", "Hardware", "X"};
+    EXPECT_EQ(m_document.SetValue(&path, "new & <odd>", m_document.StartNode(), 1), kOk);
+    EXPECT_EQ(m_document.GetHardwareValue(1, "X"), "new & <odd>");
+    EXPECT_EQ(m_sink.saves, 1);
+
+    path = {"configuration", "Hardware", "Missing"};
+    EXPECT_EQ(m_document.SetValue(&path, "v", m_document.StartNode(), 1), kOk);
+    EXPECT_EQ(m_sink.saves, 1);
+
+    ConfigDocument reread;
+    ASSERT_EQ(reread.SetConfigFile(m_path), kOk);
+    TextList texts;
+    path = {"configuration", "Hardware", "X"};
+    reread.QueryValues(&path, &texts, reread.StartNode(), 1);
+    EXPECT_EQ(texts, (TextList{"new & <odd>", "b"}));
+}
+
+TEST_F(ConfigDocumentTest, AddedEntryOfATypeWithoutSettingsHasOnlyTheFixedChildren) {
+    Open("<configuration>" + Entry("1", "1", "0", "1") +
+         "</configuration><Hardwaretypes><TypeId>Type9</TypeId><Type9><HWName0>Nine</HWName0>"
+         "</Type9></Hardwaretypes>");
+    EXPECT_EQ(m_document.AddHardwareOfType(9), kOk);
+    ASSERT_EQ(Count(), 2);
+    EXPECT_EQ(State(2), std::make_tuple(0, 0, 0));
+    EXPECT_EQ(m_document.GetHardwareType(2), 9);
+    TextList path{"configuration", "Hardware"};
+    TextList all;
+    m_document.QueryValues(&path, &all, m_document.StartNode(), -1);
+    EXPECT_EQ(all.back(), "0009") << "IsActive, IsDefault, ErrorCode, HWType and nothing else";
+
+    EXPECT_EQ(m_document.AddHardware("Nine"), kOk);
+    EXPECT_EQ(m_document.AddHardware("Ten"), kUnknownTypeName);
+    EXPECT_EQ(Count(), 3);
+}
+
+TEST_F(ConfigDocumentTest, AddingWithoutConfigurationChangesNothing) {
+    Open("<Hardwaretypes/>");
+    const std::string before = ReadFile(m_path);
+    EXPECT_EQ(m_document.AddHardwareOfType(1), kNoConfigurationElement);
+    EXPECT_EQ(ReadFile(m_path), before);
+}
+
+TEST_F(ConfigDocumentTest, SettingNamesThatWouldBreakTheFileAreNotCreated) {
+    Open(
+        "<configuration/><Hardwaretypes><Type1><Resources><ParameterName>Good</ParameterName>"
+        "<ParameterName>bad name</ParameterName><ParameterName>&lt;x</ParameterName>"
+        "</Resources><Good Default=\"7\"/></Type1></Hardwaretypes>");
+    EXPECT_EQ(m_document.AddHardwareOfType(1), kOk);
+    EXPECT_EQ(m_document.GetHardwareValue(1, "Good"), "7");
+    ConfigDocument reread;
+    EXPECT_EQ(reread.SetConfigFile(m_path), kOk) << ReadFile(m_path);
+}
+
+TEST_F(ConfigDocumentTest, FailedLoadKeepsThePreviousTree) {
+    Open("<configuration>" + Entry("1", "1", "0", "1") + "</configuration>");
+    const std::string broken = m_dir.File("broken.xml");
+    WriteFile(broken, "<Root><configuration><Hardware></configuration>");
+    EXPECT_EQ(m_document.SetConfigFile(broken), kCannotLoad);
+    EXPECT_EQ(Count(), 1);
+    EXPECT_EQ(m_document.SetConfigFile(m_dir.File("missing.xml")), kCannotLoad);
+    EXPECT_EQ(m_document.SetConfigFile(m_dir.Path().string()), kCannotLoad);
+    EXPECT_EQ(m_document.SetConfigFile(std::string()), kCannotLoad);
+    EXPECT_EQ(Count(), 1);
+    EXPECT_EQ(m_document.Save(), kCannotSave) << "an empty path is never written";
+    EXPECT_EQ(ReadFile(broken), "<Root><configuration><Hardware></configuration>");
+}
+
+}  // namespace
+}  // namespace trelink

@@ -1,0 +1,158 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "services/AtomicFile.h"
+#include "store/ConfigDocument.h"
+#include "tests/store/TempDir.h"
+
+namespace trelink {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+const std::string kConfiguration =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<!DOCTYPE TrelinkConfig>\n"
+    "<!-- installed with the driver layer -->\n"
+    "<?driver-layer keep=\"yes\"?>\n"
+    "<TrelinkConfig Version=\"2\" B=\"b\" A=\"a\">\n"
+    "  <Vendor><Anything z=\"1\" y=\"2\">text</Anything></Vendor>\n"
+    "  <configuration>\n"
+    "    <!-- first adapter -->\n"
+    "    <Hardware><IsActive>0</IsActive><IsDefault>0</IsDefault><ErrorCode>0</ErrorCode>"
+    "<HWType>1</HWType><Name>Käfer</Name></Hardware>\n"
+    "  </configuration>\n"
+    "</TrelinkConfig>\n";
+
+// Writes half of the bytes and then fails, as a disk that fills up during the save.
+class HalfWaySink : public FileSink {
+public:
+    bool Write(int fd, std::string_view bytes) override {
+        FileSink::Write(fd, bytes.substr(0, bytes.size() / 2));
+        return false;
+    }
+};
+
+class SaveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFile(m_path, kConfiguration);
+        ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
+    }
+    std::size_t FilesInFolder() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir.Path()), {}));
+    }
+
+    TempDir m_dir;
+    std::string m_path = m_dir.File("trelinkconfig.xml");
+    ConfigDocument m_document;
+};
+
+TEST_F(SaveTest, KeepsEverythingInTheFileThatTheToolDoesNotOwn) {
+    ASSERT_EQ(m_document.SetHardwareState(1, 1, 1, 0), kOk);
+    const std::string saved = ReadFile(m_path);
+    for (const char* kept :
+         {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "<!DOCTYPE TrelinkConfig>",
+          "<!-- installed with the driver layer -->", "<?driver-layer keep=\"yes\"?>",
+          "<TrelinkConfig Version=\"2\" B=\"b\" A=\"a\">",
+          "<Anything z=\"1\" y=\"2\">text</Anything>", "<!-- first adapter -->",
+          "<Name>Käfer</Name>", "<IsActive>1</IsActive>"}) {
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << "\n" << saved;
+    }
+    // Saving again without a change gives the same bytes: nothing drifts from save to save.
+    ConfigDocument reread;
+    ASSERT_EQ(reread.SetConfigFile(m_path), kOk);
+    ASSERT_EQ(reread.Save(), kOk);
+    EXPECT_EQ(ReadFile(m_path), saved);
+}
+
+TEST_F(SaveTest, Latin1FileStaysLatin1ByteForByte) {
+    // "Käfer" and "Größe" in ISO-8859-1: ä = E4, ö = F6, ß = DF.
+    const std::string latin1 =
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Root><configuration><Hardware>"
+        "<IsActive>0</IsActive><IsDefault>0</IsDefault><ErrorCode>0</ErrorCode><HWType>1</HWType>"
+        "<Name>K\xE4"
+        "fer Gr\xF6\xDF"
+        "e</Name></Hardware></configuration></Root>\n";
+    WriteFile(m_path, latin1);
+    ASSERT_EQ(m_document.Load(), kOk);
+    EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "Käfer Größe") << "read as UTF-8 inside";
+    ASSERT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kOk);
+    const std::string saved = ReadFile(m_path);
+    EXPECT_NE(saved.find("encoding=\"ISO-8859-1\""), std::string::npos);
+    EXPECT_NE(saved.find("<Name>K\xE4"
+                         "fer Gr\xF6\xDF"
+                         "e</Name>"),
+              std::string::npos)
+        << saved;
+    EXPECT_EQ(saved.find("\xC3"), std::string::npos) << "no UTF-8 sequence slipped in";
+}
+
+TEST_F(SaveTest, ReadOnlyTargetFailsAndStaysUntouchedEvenForRoot) {
+    ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
+    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
+    EXPECT_EQ(ReadFile(m_path), kConfiguration);
+    struct stat st {};
+    ASSERT_EQ(::stat(m_path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(FilesInFolder(), 1u);
+    // The tree keeps the change, so a later save succeeds once the file may be written.
+    ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
+    EXPECT_EQ(m_document.Save(), kOk);
+    EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
+}
+
+TEST_F(SaveTest, WriteFailingHalfWayLeavesTheOldFileWhole) {
+    HalfWaySink sink;
+    m_document.SetFileSink(&sink);
+    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
+    EXPECT_EQ(ReadFile(m_path), kConfiguration);
+    EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {
+    // The limit applies to the whole process, so the save runs in a child of its own.
+    const auto saveUnderLimit = [this] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::_Exit(m_document.SetHardwareState(1, 1, 0, 0) == kCannotSave ? 0 : 1);
+    };
+    EXPECT_EXIT(saveUnderLimit(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadFile(m_path), kConfiguration);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(SaveTest, KeepsPermissionBitsAndFollowsSymbolicLinks) {
+    ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
+    const std::string link = m_dir.File("link.xml");
+    fs::create_symlink("trelinkconfig.xml", link);
+    ConfigDocument viaLink;
+    ASSERT_EQ(viaLink.SetConfigFile(link), kOk);
+    ASSERT_EQ(viaLink.SetHardwareState(1, 1, 0, 0), kOk);
+
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
+    struct stat st {};
+    ASSERT_EQ(::stat(m_path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(FilesInFolder(), 2u);
+}
+
+TEST_F(SaveTest, TargetInAMissingFolderFails) {
+    const std::string elsewhere = m_dir.File("gone/trelinkconfig.xml");
+    EXPECT_EQ(WriteFileAtomically(elsewhere, "x"), SaveError::CannotCreateTemp);
+    EXPECT_FALSE(fs::exists(elsewhere));
+}
+
+}  // namespace
+}  // namespace trelink

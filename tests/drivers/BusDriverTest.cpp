@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "drivers/L1ResultCodes.h"
+#include "tests/drivers/BusDriverApi.h"
+#include "tests/drivers/TempFolder.h"
+
+namespace trelink::test {
+namespace {
+
+using namespace trelink::sim;
+
+std::string Hardware(const std::string& type, const std::string& deviceNr, int active = 1) {
+    return "<Hardware><IsActive>" + std::to_string(active) +
+           "</IsActive><IsDefault>0</IsDefault><ErrorCode>0</ErrorCode><HWType>" + type +
+           "</HWType><DeviceNr>" + deviceNr + "</DeviceNr></Hardware>";
+}
+
+std::string Config(const std::string& hardware) {
+    return "<?xml version=\"1.0\"?><TrelinkConfig><configuration>" + hardware +
+           "</configuration><Hardwaretypes/></TrelinkConfig>";
+}
+
+std::string Simulation(const std::string& adapters) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- test bench -->\n<Simulation>\n" +
+           adapters + "\n</Simulation>\n";
+}
+
+class BusDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override { ::unsetenv("MTRELINK_SIMULATION"); }
+
+    // Writes configuration and simulation into the folder and names the configuration.
+    std::string Prepare(const std::string& hardware, const std::string& adapters) {
+        const std::string config = m_folder.Write("trelinkconfig.xml", Config(hardware));
+        m_folder.Write("mtrelinksim.xml", Simulation(adapters));
+        EXPECT_EQ(m_api.setXmlFile(config.c_str()), kOk);
+        return config;
+    }
+
+    std::int32_t Connect(std::int32_t hardwareNumber) {
+        std::int32_t handle = -5;
+        const std::int32_t result = m_api.connectDiagnosis(hardwareNumber, &handle);
+        EXPECT_EQ(handle == 0, result != kOk) << "hardware " << hardwareNumber;
+        EXPECT_GE(handle, 0);
+        if (handle > 0) m_api.disconnect(handle);
+        return result;
+    }
+
+    std::vector<int> Scan(std::int32_t handle, std::int32_t& result) {
+        std::uint8_t count = 99;
+        std::uint8_t* buffer = nullptr;
+        result = m_api.scanBus(handle, &count, &buffer);
+        if (result != kOk) {
+            EXPECT_EQ(count, 0);
+            EXPECT_EQ(buffer, nullptr);
+            return {};
+        }
+        std::vector<int> nodes(buffer, buffer + count);
+        EXPECT_EQ(m_api.deleteBuffer(buffer), kOk);
+        return nodes;
+    }
+
+    std::ptrdiff_t FileCount() const {
+        return std::distance(std::filesystem::directory_iterator(m_folder.Path()),
+                             std::filesystem::directory_iterator());
+    }
+
+    TempFolder m_folder;
+    BusDriverApi m_api;
+};
+
+TEST_F(BusDriverTest, NothingWorksUntilAReadableConfigurationIsNamed) {
+    std::int32_t handle = -5;
+    std::int32_t old = -5;
+    EXPECT_EQ(m_api.connectDiagnosis(1, &handle), kNoXmlFile);
+    EXPECT_EQ(handle, 0);
+    EXPECT_EQ(m_api.setHardwareId(1, 3, &old), kNoXmlFile);
+    EXPECT_EQ(old, -5);
+    EXPECT_EQ(m_api.saveProprietaryConfiguration(), kNoXmlFile);
+
+    EXPECT_EQ(m_api.setXmlFile(nullptr), kInvalidArgument);
+    EXPECT_EQ(m_api.setXmlFile(""), kConfigUnreadable);
+    EXPECT_EQ(m_api.setXmlFile(m_folder.File("missing.xml").c_str()), kConfigUnreadable);
+    EXPECT_EQ(m_api.setXmlFile(m_folder.Path().c_str()), kConfigUnreadable);
+    EXPECT_EQ(m_api.setXmlFile(m_folder.Write("broken.xml", "<a><b></a>").c_str()),
+              kConfigUnreadable);
+    EXPECT_EQ(m_api.setXmlFile(m_folder.Write("empty.xml", "").c_str()), kConfigUnreadable);
+
+    // A failed SetXMLFile forgets the file named before it.
+    Prepare(Hardware("1", "0"), R"(<Adapter HWType="1" DeviceNr="0"/>)");
+    EXPECT_EQ(Connect(1), kOk);
+    EXPECT_EQ(m_api.setXmlFile(m_folder.File("missing.xml").c_str()), kConfigUnreadable);
+    EXPECT_EQ(Connect(1), kNoXmlFile);
+}
+
+TEST_F(BusDriverTest, ConnectDiagnosisTellsEveryFailureApart) {
+    Prepare(Hardware("1", "0") + Hardware("1", "1") + Hardware("2", "0") + Hardware("3", "4") +
+                Hardware("3", "5"),
+            R"(<Adapter HWType="1" DeviceNr="0" PluggedIn="1" Nodes="3"/>
+               <Adapter HWType="1" DeviceNr="1" PluggedIn="0"/>
+               <Adapter HWType="3" DeviceNr="4"><Fault Call="ConnectDiagnosis" Code="1234"/></Adapter>
+               <Adapter HWType="3" DeviceNr="5"><Fault Call="ConnectDiagnosis"/></Adapter>)");
+    EXPECT_EQ(Connect(1), kOk);
+    EXPECT_EQ(Connect(2), kAdapterNotPluggedIn);
+    EXPECT_EQ(Connect(3), kAdapterNotFound);
+    EXPECT_EQ(Connect(4), 1234);
+    EXPECT_EQ(Connect(5), kInjectedFault);
+    for (const std::int32_t beyond : {0, -1, 6, std::numeric_limits<std::int32_t>::max(),
+                                      std::numeric_limits<std::int32_t>::min()}) {
+        EXPECT_EQ(Connect(beyond), kNoSuchHardware) << beyond;
+    }
+    EXPECT_EQ(m_api.connectDiagnosis(1, nullptr), kInvalidArgument);
+    EXPECT_EQ(m_api.disconnect(0), kInvalidHandle);
+}
+
+TEST_F(BusDriverTest, EntriesAreNumberedAndTypedAsTheConfigurationToolReadsThem) {
+    // Comments and other elements do not count, a second "configuration" is never read, the
+    // type is taken modulo 256 and a missing DeviceNr is 0.
+    const std::string config = m_folder.Write("trelinkconfig.xml", R"(<Root>
+        <Hardwaretypes/>
+        <configuration>
+          <!-- not an entry --><Other/>
+          <Hardware><HWType>257</HWType><DeviceNr> 7 devices</DeviceNr></Hardware>
+          <Other/>
+          <Hardware><HWType>  2<![CDATA[]]></HWType></Hardware>
+        </configuration>
+        <configuration><Hardware><HWType>1</HWType></Hardware></configuration>
+      </Root>)");
+    m_folder.Write("mtrelinksim.xml", Simulation(R"(<Adapter HWType="1" DeviceNr="7"/>
+                                 <Adapter HWType="2" DeviceNr="0" PluggedIn="0"/>)"));
+    ASSERT_EQ(m_api.setXmlFile(config.c_str()), kOk);
+    EXPECT_EQ(Connect(1), kOk);
+    EXPECT_EQ(Connect(2), kAdapterNotPluggedIn);
+    EXPECT_EQ(Connect(3), kNoSuchHardware);
+}
+
+TEST_F(BusDriverTest, ScanGivesTheAnsweringNodesInABufferThatStaysValidUntilDelete) {
+    Prepare(Hardware("1", "0") + Hardware("1", "1"),
+            R"(<Adapter HWType="1" DeviceNr="0" Nodes="3 17, 42;100 300 abc -1 17 0"/>
+               <Adapter HWType="1" DeviceNr="1" Nodes=""/>)");
+    std::int32_t first = 0;
+    std::int32_t second = 0;
+    ASSERT_EQ(m_api.connectDiagnosis(1, &first), kOk);
+    ASSERT_EQ(m_api.connectDiagnosis(2, &second), kOk);
+    EXPECT_NE(first, second);
+
+    std::uint8_t count = 0;
+    std::uint8_t* kept = nullptr;
+    ASSERT_EQ(m_api.scanBus(first, &count, &kept), kOk);
+    std::int32_t result = -1;
+    EXPECT_EQ(Scan(second, result), std::vector<int>{});
+    EXPECT_EQ(result, kOk);
+    // The earlier buffer is still intact after other calls.
+    EXPECT_EQ(std::vector<int>(kept, kept + count), (std::vector<int>{3, 17, 42, 100, 0}));
+    EXPECT_EQ(m_api.deleteBuffer(kept), kOk);
+    EXPECT_EQ(m_api.deleteBuffer(kept), kUnknownBuffer);
+    std::uint8_t foreign[4] = {};
+    EXPECT_EQ(m_api.deleteBuffer(foreign), kUnknownBuffer);
+    EXPECT_EQ(m_api.deleteBuffer(nullptr), kInvalidArgument);
+
+    EXPECT_EQ(m_api.disconnect(first), kOk);
+    EXPECT_EQ(m_api.disconnect(first), kInvalidHandle);
+    Scan(first, result);
+    EXPECT_EQ(result, kInvalidHandle);
+    EXPECT_EQ(m_api.scanBus(second, nullptr, &kept), kInvalidArgument);
+    EXPECT_EQ(m_api.scanBus(second, &count, nullptr), kInvalidArgument);
+    EXPECT_EQ(m_api.disconnect(second), kOk);
+}
+
+TEST_F(BusDriverTest, ScanFaultsAndUnpluggingAreReportedOnTheOpenConnection) {
+    const std::string faulty = R"(<Adapter HWType="4" DeviceNr="2" Nodes="1">
+                                    <Fault Call="ScanBus" Code="777"/></Adapter>)";
+    Prepare(Hardware("4", "2") + Hardware("5", "0"),
+            faulty + R"(<Adapter HWType="5" DeviceNr="0" Nodes="9"/>)");
+    std::int32_t handle = 0;
+    ASSERT_EQ(m_api.connectDiagnosis(1, &handle), kOk);
+    std::int32_t result = 0;
+    Scan(handle, result);
+    EXPECT_EQ(result, 777);
+    m_api.disconnect(handle);
+
+    ASSERT_EQ(m_api.connectDiagnosis(2, &handle), kOk);
+    m_folder.Write("mtrelinksim.xml",
+                   Simulation(R"(<Adapter HWType="5" DeviceNr="0" PluggedIn="0"/>)"));
+    Scan(handle, result);
+    EXPECT_EQ(result, kAdapterNotPluggedIn);
+    m_folder.Write("mtrelinksim.xml", "<Simulation><Adapter");
+    Scan(handle, result);
+    EXPECT_EQ(result, kSimulationUnreadable);
+    m_api.disconnect(handle);
+}
+
+TEST_F(BusDriverTest, SimulationFileIsFoundBesideTheConfigurationOrThroughTheEnvironment) {
+    Prepare(Hardware("1", "0"), R"(<Adapter HWType="1" DeviceNr="0"/>)");
+    EXPECT_EQ(Connect(1), kOk);
+
+    std::filesystem::remove(m_folder.File("mtrelinksim.xml"));
+    EXPECT_EQ(Connect(1), kAdapterNotFound);
+
+    const std::string elsewhere =
+        m_folder.Write("other.xml", Simulation(R"(<Adapter HWType="1" DeviceNr="0"/>)"));
+    ::setenv("MTRELINK_SIMULATION", elsewhere.c_str(), 1);
+    EXPECT_EQ(Connect(1), kOk);
+    m_folder.Write("other.xml", "not xml");
+    EXPECT_EQ(Connect(1), kSimulationUnreadable);
+    ::setenv("MTRELINK_SIMULATION", m_folder.Path().c_str(), 1);
+    EXPECT_EQ(Connect(1), kSimulationUnreadable);
+    ::unsetenv("MTRELINK_SIMULATION");
+}
+
+TEST_F(BusDriverTest, SetHardwareIDPersistsTheNewNumberInTheSimulationFile) {
+    const std::string config = Prepare(Hardware("3", "2") + Hardware("3", "9") + Hardware("1", "0"),
+                                       R"(<Adapter HWType="3" DeviceNr="2" Nodes="1"/>
+                   <Adapter HWType="3" DeviceNr="9"/>
+                   <Adapter HWType="1" DeviceNr="0"><Fault Call="SetHardwareID"/></Adapter>)");
+    const std::string simulationPath = m_folder.File("mtrelinksim.xml");
+    const std::string before = TempFolder::Read(simulationPath);
+
+    std::int32_t old = -5;
+    EXPECT_EQ(m_api.setHardwareId(1, 9, &old), kDeviceNumberTaken);
+    EXPECT_EQ(m_api.setHardwareId(1, -1, &old), kInvalidDeviceNumber);
+    EXPECT_EQ(m_api.setHardwareId(1, 256, &old), kInvalidDeviceNumber);
+    EXPECT_EQ(m_api.setHardwareId(3, 4, &old), kInjectedFault);
+    EXPECT_EQ(m_api.setHardwareId(4, 4, &old), kNoSuchHardware);
+    EXPECT_EQ(TempFolder::Read(simulationPath), before);
+
+    EXPECT_EQ(m_api.setHardwareId(1, 7, &old), kOk);
+    EXPECT_EQ(old, 2);
+    const std::string after = TempFolder::Read(simulationPath);
+    EXPECT_NE(after.find(R"(HWType="3" DeviceNr="7")"), std::string::npos) << after;
+    EXPECT_NE(after.find("<!-- test bench -->"), std::string::npos) << after;
+    EXPECT_EQ(FileCount(), 2) << "a temporary file was left behind";
+
+    // A later load of the library sees the renumbered adapter: the entry that still says 2
+    // no longer finds it until the tool writes the new number into the configuration.
+    BusDriverApi reloaded;
+    ASSERT_EQ(reloaded.setXmlFile(config.c_str()), kOk);
+    std::int32_t handle = 0;
+    EXPECT_EQ(reloaded.connectDiagnosis(1, &handle), kAdapterNotFound);
+    m_folder.Write("trelinkconfig.xml", Config(Hardware("3", "7")));
+    EXPECT_EQ(reloaded.connectDiagnosis(1, &handle), kOk);
+    EXPECT_EQ(reloaded.setHardwareId(1, 7, nullptr), kOk);
+}
+
+TEST_F(BusDriverTest, SaveProprietaryConfigurationWritesOneLinePerEntryBesideTheFile) {
+    const std::string config =
+        Prepare(Hardware("1", "0") + Hardware("259", "12", 0) + Hardware("3", "x", 2), "");
+    ASSERT_EQ(m_api.saveProprietaryConfiguration(), kOk);
+    EXPECT_EQ(TempFolder::Read(config + ".l1"), "1 1 0 1\n2 3 12 0\n3 3 0 0\n");
+
+    m_folder.Write("trelinkconfig.xml", Config(Hardware("2", "4")));
+    ASSERT_EQ(m_api.saveProprietaryConfiguration(), kOk);
+    EXPECT_EQ(TempFolder::Read(config + ".l1"), "1 2 4 1\n");
+
+    // A target that cannot be replaced fails and leaves no temporary file behind.
+    std::filesystem::remove(config + ".l1");
+    std::filesystem::create_directory(config + ".l1");
+    EXPECT_EQ(m_api.saveProprietaryConfiguration(), kProprietaryNotWritten);
+    EXPECT_EQ(FileCount(), 3);  // configuration, simulation and the folder in the way
+}
+
+TEST_F(BusDriverTest, ExportsAllSixteenEntryPointsAndTheUncalledOnesAreNotSupported) {
+    for (const char* name :
+         {"Connect", "ConnectDiagnosis", "Disconnect", "Reset", "ReadIndex", "WriteIndex",
+          "SendPDO", "SetMsgFilter", "ScanBus", "SetXMLFile", "GetErrorText", "SetLanguage",
+          "GetParameterChannel", "Delete", "SetHardwareID", "SaveProprietaryConfiguration"}) {
+        EXPECT_NO_THROW(m_api.library.Get<void()>(name)) << name;
+    }
+    EXPECT_EQ(m_api.library.Get<decltype(::Reset)>("Reset")(1), kNotSupported);
+    std::int32_t handle = -5;
+    EXPECT_EQ(m_api.library.Get<decltype(::Connect)>("Connect")(1, &handle), kNotSupported);
+    EXPECT_EQ(handle, 0);
+}
+
+}  // namespace
+}  // namespace trelink::test

@@ -85,17 +85,29 @@ private:
     bool m_kept = false;
 };
 
+bool IsReadOnly(const fs::path& target, const struct stat& st) {
+    return (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+}
+
+fs::path SaveTarget(const std::string& path) {
+    fs::path target = ResolveLinks(fs::path(path));
+    return target.parent_path().empty() ? fs::path(".") / target : target;
+}
+
 }  // namespace
 
-SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, FileSink& sink) {
-    fs::path target = ResolveLinks(fs::path(path));
-    if (target.parent_path().empty()) target = fs::path(".") / target;
+TargetState ProbeSaveTarget(const std::string& path) {
+    const fs::path target = SaveTarget(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) return TargetState::Missing;
+    return IsReadOnly(target, st) ? TargetState::ReadOnly : TargetState::Writable;
+}
 
+SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, FileSink& sink) {
+    const fs::path target = SaveTarget(path);
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        return SaveError::ReadOnlyTarget;
-    }
+    if (exists && IsReadOnly(target, old)) return SaveError::ReadOnlyTarget;
 
     TempFile temp(target);
     if (!temp.IsOpen()) return SaveError::CannotCreateTemp;

@@ -24,6 +24,12 @@ enum class SaveError {
     RenameFailed,
 };
 
+enum class TargetState { Missing, Writable, ReadOnly };
+
+// What a save to path would meet: the file behind any symbolic links, and whether it may be
+// written. A target without any write permission bit counts as read-only even for root.
+TargetState ProbeSaveTarget(const std::string& path);
+
 // Replaces the file at path with bytes so that a reader sees either the old file or the new
 // one, never a part: the bytes go to a temporary file in the same folder, are flushed to disk
 // and renamed over the target. A symbolic link at path stays and its target is replaced. The

@@ -120,11 +120,15 @@ Result ConfigDocument::Load() {
     m_document = std::move(document);
     m_encoding = parsed.encoding;
     m_root = m_document->document_element();
+    m_unsaved = false;
     return kOk;
 }
 
 Result ConfigDocument::Save() {
-    if (m_path.empty()) return kCannotSave;
+    if (m_path.empty()) {
+        m_unsaved = true;
+        return kCannotSave;
+    }
     unsigned flags = pugi::format_indent | pugi::format_no_declaration;
     if (m_encoding != pugi::encoding_utf8 && m_encoding != pugi::encoding_latin1) {
         flags |= pugi::format_write_bom;  // UTF-16/32 are not recognisable without it
@@ -133,7 +137,9 @@ Result ConfigDocument::Save() {
     m_document->save(writer, "\t", flags, m_encoding);
     const SaveError error =
         WriteFileAtomically(m_path, writer.Bytes(), m_sink ? *m_sink : DefaultFileSink());
-    return error == SaveError::None ? kOk : kCannotSave;
+    // After a failed save the tree is ahead of the file until a save succeeds.
+    m_unsaved = error != SaveError::None;
+    return m_unsaved ? kCannotSave : kOk;
 }
 
 pugi::xml_node ConfigDocument::StartNode() const {
@@ -169,12 +175,28 @@ Result ConfigDocument::SetValue(TextList* path, const std::string& value, pugi::
     const std::string name = path->front();
     path->erase(path->begin());
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
-        if (HasName(node, name)) {
-            SetElementText(node, value);
-            return Save();
-        }
+        if (!HasName(node, name)) continue;
+        if (!m_unsaved && ElementText(node) == value) return SaveUnchanged();
+        SetElementText(node, value);
+        return Save();
     }
     return kOk;
+}
+
+// Writing a value that the element already holds leaves the file as it is: making one of n
+// entries the default would otherwise flush the whole file 3·n times for one or two changed
+// flags. The result is still what a save would give, so a read-only file is reported the same.
+Result ConfigDocument::SaveUnchanged() {
+    if (m_path.empty()) return kCannotSave;
+    switch (ProbeSaveTarget(m_path)) {
+        case TargetState::Writable:
+            return kOk;
+        case TargetState::ReadOnly:
+            return kCannotSave;
+        case TargetState::Missing:
+            break;
+    }
+    return Save();
 }
 
 pugi::xml_node ConfigDocument::FindConfiguration() const {

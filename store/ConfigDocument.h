@@ -46,7 +46,9 @@ public:
     Result QueryValues(TextList* path, TextList* results, pugi::xml_node start, int hardwareNumber,
                        ParameterDefinitionList* definitions = nullptr) const;
     // Path write: the first element matched at the last level gets value, then the file is
-    // saved. Nothing is ever created; a path that matches nothing writes and saves nothing.
+    // saved (a value equal to the element's text leaves the file alone but still reports a
+    // file that could not be saved). Nothing is ever created; a path that matches nothing
+    // writes and saves nothing.
     Result SetValue(TextList* path, const std::string& value, pugi::xml_node start,
                     int hardwareNumber);
 
@@ -88,6 +90,7 @@ public:
 private:
     pugi::xml_node FindConfiguration() const;
     pugi::xml_node FindHardware(int hardwareNumber) const;
+    Result SaveUnchanged();
 
     std::unique_ptr<ErrorLookup> m_errorLookup;
     std::string m_path;
@@ -96,6 +99,7 @@ private:
     pugi::xml_encoding m_encoding = pugi::encoding_utf8;
     int m_language = 0;
     FileSink* m_sink = nullptr;
+    bool m_unsaved = false;
 };
 
 // The texts of an element and everything below it, concatenated in document order.

@@ -1,6 +1,9 @@
 #include "store/ConfigDocument.h"
 
+#include <sys/stat.h>
+
 #include <climits>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -137,8 +140,31 @@ TEST_F(ConfigDocumentTest, MakingOneEntryTheDefaultRewritesEveryOtherEntry) {
     EXPECT_EQ(State(1), std::make_tuple(1, 0, 11));
     EXPECT_EQ(State(2), std::make_tuple(1, 1, 22));
     EXPECT_EQ(State(3), std::make_tuple(0, 0, 33));
-    // Three writes for the entry itself and three for each of the two others.
-    EXPECT_EQ(m_sink.saves, 9);
+    // Only the four values that changed were saved, not all nine writes.
+    EXPECT_EQ(m_sink.saves, 4);
+    const std::string saved = ReadFile(m_path);
+    EXPECT_EQ(saved.find("<IsDefault>1</IsDefault>"), saved.rfind("<IsDefault>1</IsDefault>"));
+}
+
+TEST_F(ConfigDocumentTest, RewritingAnUnchangedValueStillReportsAFileThatCannotBeSaved) {
+    Open("<configuration>" + Entry("1", "0", "7", "1") + "</configuration>");
+    ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
+    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 7), kCannotSave);
+    ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
+    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 7), kOk);
+    EXPECT_EQ(m_sink.saves, 0);
+
+    // A change whose save failed is written by the next write, even an unchanged one.
+    ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
+    EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 7), kCannotSave);
+    ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
+    EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 7), kOk);
+    EXPECT_NE(ReadFile(m_path).find("<IsActive>0</IsActive>"), std::string::npos);
+
+    // A file that vanished is written again.
+    std::filesystem::remove(m_path);
+    EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 7), kOk);
+    EXPECT_TRUE(std::filesystem::exists(m_path));
 }
 
 TEST_F(ConfigDocumentTest, PathQueryCollectsAllSiblingsAtTheLastLevelOnly) {

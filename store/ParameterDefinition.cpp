@@ -1,8 +1,64 @@
 #include "store/ParameterDefinition.h"
 
+#include "services/IntText.h"
+#include "store/ConfigDocument.h"
+
 namespace trelink {
 
-void ParameterDefinition::Reset() { *this = ParameterDefinition(); }
+namespace {
+
+constexpr std::size_t kTypeIdPrefixLength = 4;
+constexpr int kTypeNumberMask = 0xFF;
+
+// "Min" and "Max": absent keeps -1, present without digits gives 0.
+std::int32_t BoundAttribute(pugi::xml_node element, const char* name, std::int32_t fallback) {
+    const pugi::xml_attribute attribute = element.attribute(name);
+    return attribute ? AtoiText(attribute.value()) : fallback;
+}
+
+std::string NumberedName(const char* stem, int number) {
+    return stem + std::to_string(number);
+}
+
+// "Val1", "Val2", ... up to the first gap; each in front, so the highest number leads.
+TextList ChoicesOf(pugi::xml_node element) {
+    TextList choices;
+    for (int number = 1;; ++number) {
+        const pugi::xml_attribute attribute =
+            element.attribute(NumberedName("Val", number).c_str());
+        if (!attribute) break;
+        choices.insert(choices.begin(), attribute.value());
+    }
+    return choices;
+}
+
+std::string DisplayNameOf(pugi::xml_node element, int language) {
+    pugi::xml_attribute attribute =
+        element.attribute(NumberedName("DisplayName", language).c_str());
+    if (!attribute) attribute = element.attribute(NumberedName("DisplayName", 0).c_str());
+    return attribute.value();
+}
+
+}  // namespace
+
+std::unique_ptr<ParameterDefinition> ParameterDefinition::FromDefinitionElement(
+    pugi::xml_node element, const std::string& name, int language) {
+    auto record = std::make_unique<ParameterDefinition>(name);
+    record->value = ElementText(element);
+    record->minimum = BoundAttribute(element, "Min", record->minimum);
+    record->maximum = BoundAttribute(element, "Max", record->maximum);
+    record->defaultValue = element.attribute("Default").value();
+    record->choices = ChoicesOf(element);
+    record->unit = element.attribute("Unit").value();
+    record->type = ConfigDocument::ParameterTypeFromName(element.attribute("Type").value());
+    record->displayName = DisplayNameOf(element, language);
+    record->unique = std::string_view(element.attribute("Unique").value()) == "1" ? 1 : 0;
+    return record;
+}
+
+void ParameterDefinition::Reset() {
+    *this = ParameterDefinition();
+}
 
 void ParameterDefinition::CopyFrom(const ParameterDefinition& other) {
     name = other.name;
@@ -22,6 +78,16 @@ std::unique_ptr<ParameterDefinition> ParameterDefinitionList::TakeFirst() {
     std::unique_ptr<ParameterDefinition> first = std::move(m_records.front());
     m_records.erase(m_records.begin());
     return first;
+}
+
+std::string TypeElementName(int type) {
+    return "Type" + std::to_string(type);
+}
+
+int TypeNumberFromTypeId(std::string_view typeId) {
+    const std::string_view number =
+        typeId.size() > kTypeIdPrefixLength ? typeId.substr(kTypeIdPrefixLength) : "";
+    return AtoiText(number) & kTypeNumberMask;
 }
 
 }  // namespace trelink

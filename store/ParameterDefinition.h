@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -63,10 +65,18 @@ public:
     std::int32_t type = PT_VOID;
 };
 
+// The catalogue's element name of a type: "Type%i".
+std::string TypeElementName(int type);
+// The type number that a "TypeId" text names: the text after its first four characters, read
+// as an integer, in 8 bits. "Type07" gives 7, whatever the four characters are.
+int TypeNumberFromTypeId(std::string_view typeId);
+
 // Owning, ordered list of records.
 class ParameterDefinitionList {
 public:
-    void Append(std::unique_ptr<ParameterDefinition> record) { m_records.push_back(std::move(record)); }
+    void Append(std::unique_ptr<ParameterDefinition> record) {
+        m_records.push_back(std::move(record));
+    }
     void Clear() { m_records.clear(); }
     bool IsEmpty() const { return m_records.empty(); }
     std::size_t Size() const { return m_records.size(); }

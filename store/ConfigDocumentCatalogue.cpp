@@ -1,0 +1,75 @@
+// The hardware type catalogue below "Hardwaretypes": type ids, display names, driver files and
+// the other per-type values. Nothing is cached; every lookup walks the tree.
+#include <utility>
+
+#include "store/ConfigDocument.h"
+#include "store/ParameterDefinition.h"
+
+namespace trelink {
+
+namespace {
+constexpr const char* kCatalogue = "Hardwaretypes";
+constexpr int kNoHardware = -1;
+}  // namespace
+
+Result ConfigDocument::GetTypeIds(TextList& typeIds) const {
+    TextList path{kCatalogue, "TypeId"};
+    return QueryValues(&path, &typeIds, StartNode(), kNoHardware);
+}
+
+Result ConfigDocument::GetHardwareName(std::string& name, int hardwareNumber,
+                                       const std::string& typeElementName) const {
+    const std::string typeElement = hardwareNumber == kNoHardware
+                                        ? typeElementName
+                                        : TypeElementName(GetHardwareType(hardwareNumber));
+    TextList path{kCatalogue, typeElement, "HWName" + std::to_string(m_language)};
+    TextList found;
+    const Result result = QueryValues(&path, &found, StartNode(), kNoHardware);
+    if (!found.empty()) name = found.front();
+    return result;
+}
+
+Result ConfigDocument::GetHardwareTypeNames(TextList& names) const {
+    TextList typeIds;
+    if (const Result result = GetTypeIds(typeIds); result != kOk) return result;
+    for (const std::string& typeId : typeIds) {
+        std::string name;
+        if (const Result result = GetHardwareName(name, kNoHardware, typeId); result != kOk) {
+            return result;
+        }
+        names.push_back(std::move(name));
+    }
+    return kOk;
+}
+
+Result ConfigDocument::FindTypeByName(const std::string& displayName, int& type) const {
+    TextList typeIds;
+    if (const Result result = GetTypeIds(typeIds); result != kOk) return result;
+    for (const std::string& typeId : typeIds) {
+        std::string name;
+        if (const Result result = GetHardwareName(name, kNoHardware, typeId); result != kOk) {
+            return result;
+        }
+        if (name == displayName) {
+            type = TypeNumberFromTypeId(typeId);
+            return kOk;
+        }
+    }
+    return kUnknownTypeName;
+}
+
+Result ConfigDocument::GetTypeValues(int type, const std::string& elementName,
+                                     TextList& values) const {
+    TextList path{kCatalogue, TypeElementName(type), elementName};
+    return QueryValues(&path, &values, StartNode(), kNoHardware);
+}
+
+Result ConfigDocument::GetDriverNames(int hardwareNumber, TextList* names, int type) const {
+    if (names == nullptr) return kInvalidPointer;
+    // Type 0 means "the entry's type"; without an entry that is 0 again, so type 0 stays
+    // reachable.
+    if (type == 0) type = GetHardwareType(hardwareNumber);
+    return GetTypeValues(type, "DriverName", *names);
+}
+
+}  // namespace trelink

@@ -1,0 +1,101 @@
+#include "store/ParameterDefinition.h"
+
+#include <gtest/gtest.h>
+
+#include "store/ConfigDocument.h"
+
+namespace trelink {
+namespace {
+
+// Parses one definition element and builds its record in the given language.
+std::unique_ptr<ParameterDefinition> Definition(const std::string& element, int language = 0) {
+    pugi::xml_document document;
+    EXPECT_TRUE(document.load_string(element.c_str()));
+    return ParameterDefinition::FromDefinitionElement(document.first_child(), "P", language);
+}
+
+TEST(ParameterDefinitionTest, ChoicesRunFromTheHighestNumberDownAndStopAtTheFirstGap) {
+    EXPECT_EQ(Definition(R"(<P Val1="a" Val2="b" Val3="c"/>)")->choices, (TextList{"c", "b", "a"}));
+    EXPECT_EQ(Definition(R"(<P Val1="a" Val3="c"/>)")->choices, (TextList{"a"}));
+    EXPECT_TRUE(Definition(R"(<P Val2="b" Val3="c"/>)")->choices.empty());
+    EXPECT_EQ(Definition(R"(<P Val1="" Val2="b"/>)")->choices, (TextList{"b", ""}));
+}
+
+TEST(ParameterDefinitionTest, DisplayNameFallsBackToLanguageZeroOnly) {
+    const std::string both = R"(<P DisplayName0="Null" DisplayName49="Deutsch"/>)";
+    EXPECT_EQ(Definition(both, 49)->displayName, "Deutsch");
+    EXPECT_EQ(Definition(both, 44)->displayName, "Null");
+    EXPECT_EQ(Definition(both, 0)->displayName, "Null");
+    EXPECT_EQ(Definition(R"(<P DisplayName49="Deutsch"/>)", 44)->displayName, "");
+    EXPECT_EQ(Definition(R"(<P DisplayName49="Deutsch"/>)", 0)->displayName, "");
+    EXPECT_EQ(Definition("<P/>", 49)->displayName, "");
+}
+
+TEST(ParameterDefinitionTest, BoundsAreMinusOneWhenAbsentAndZeroWithoutDigits) {
+    auto absent = Definition("<P/>");
+    EXPECT_EQ(absent->minimum, -1);
+    EXPECT_EQ(absent->maximum, -1);
+    auto noDigits = Definition(R"(<P Min="" Max="x7"/>)");
+    EXPECT_EQ(noDigits->minimum, 0);
+    EXPECT_EQ(noDigits->maximum, 0);
+    auto leading = Definition(R"(<P Min="  -12abc" Max="+40.5"/>)");
+    EXPECT_EQ(leading->minimum, -12);
+    EXPECT_EQ(leading->maximum, 40);
+    EXPECT_EQ(Definition(R"(<P Max="99999999999"/>)")->maximum, 2147483647);
+}
+
+TEST(ParameterDefinitionTest, UniqueOnlyForTheExactTextOne) {
+    EXPECT_EQ(Definition(R"(<P Unique="1"/>)")->unique, 1);
+    for (const char* text : {"true", "01", " 1", "1 ", "2", ""}) {
+        EXPECT_EQ(Definition(std::string(R"(<P Unique=")") + text + R"("/>)")->unique, 0) << text;
+    }
+}
+
+TEST(ParameterDefinitionTest, TakesNameTextUnitDefaultAndTypeAsTheyStand) {
+    auto record = Definition(
+        R"(<P Type="PT_ENUM" Unit=" ms " Default=" 5 " Other="x">text <b>in</b> parts</P>)");
+    EXPECT_EQ(record->name, "P");
+    EXPECT_EQ(record->value, "text in parts");
+    EXPECT_EQ(record->unit, " ms ");
+    EXPECT_EQ(record->defaultValue, " 5 ");
+    EXPECT_EQ(record->type, PT_ENUM);
+}
+
+TEST(ParameterDefinitionTest, TypeNamesMatchWholeAndCaseSensitive) {
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_VOID"), PT_VOID);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_BYTE"), 5);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_SUBRANGE"), 12);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_ENUM"), 15);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_USINT"), 16);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_UDINT"), 18);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("pt_byte"), 0);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_BYTE "), 0);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_SUBRANGE_"), 0);
+    EXPECT_EQ(ConfigDocument::ParameterTypeFromName(""), 0);
+}
+
+TEST(ParameterDefinitionTest, TypeIdsNameTheNumberAfterTheirFirstFourCharacters) {
+    EXPECT_EQ(TypeNumberFromTypeId("Type07"), 7);
+    EXPECT_EQ(TypeNumberFromTypeId("Xyzw12"), 12);
+    EXPECT_EQ(TypeNumberFromTypeId("Type300"), 44);
+    EXPECT_EQ(TypeNumberFromTypeId("Type-1"), 255);
+    EXPECT_EQ(TypeNumberFromTypeId("Type"), 0);
+    EXPECT_EQ(TypeNumberFromTypeId("Ty"), 0);
+    EXPECT_EQ(TypeElementName(7), "Type7");
+}
+
+TEST(ParameterDefinitionTest, CopyAppendsChoicesAndResetRestoresInitialValues) {
+    auto source = Definition(R"(<P Min="3" Val1="a" Val2="b" Unique="1" Type="PT_ENUM"/>)");
+    ParameterDefinition target;
+    target.CopyFrom(*source);
+    EXPECT_EQ(target.choices, (TextList{"b", "a"}));
+    EXPECT_EQ(target.minimum, 3);
+    EXPECT_EQ(target.unique, 1);
+    target.Reset();
+    EXPECT_EQ(target.minimum, -1);
+    EXPECT_TRUE(target.choices.empty());
+    EXPECT_EQ(target.type, PT_VOID);
+}
+
+}  // namespace
+}  // namespace trelink

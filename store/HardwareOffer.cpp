@@ -1,0 +1,38 @@
+#include "store/HardwareOffer.h"
+
+#include "store/ConfigDocument.h"
+#include "store/DriverFileInfo.h"
+
+namespace trelink {
+
+namespace {
+constexpr int kNoHardware = -1;
+}
+
+Result HardwareOffer::Collect(TextList& offered) const {
+    TextList names;
+    if (const Result result = m_document.GetHardwareTypeNames(names); result != kOk) return result;
+    for (const std::string& name : names) {
+        bool isOffered = false;
+        if (const Result result = IsOffered(name, isOffered); result != kOk) return result;
+        if (isOffered) offered.push_back(name);
+    }
+    return kOk;
+}
+
+Result HardwareOffer::IsOffered(const std::string& displayName, bool& offered) const {
+    int type = 0;
+    if (const Result result = m_document.FindTypeByName(displayName, type); result != kOk) {
+        return result;
+    }
+    TextList driverNames;
+    if (const Result result = m_document.GetDriverNames(kNoHardware, &driverNames, type);
+        result != kOk) {
+        return result;
+    }
+    offered = driverNames.empty() || DriverFileInfo(driverNames.front(), m_directories).Version() !=
+                                         DriverFileInfo::kUnknown;
+    return kOk;
+}
+
+}  // namespace trelink

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "services/PlatformDirectories.h"
+#include "services/ResultCodes.h"
+#include "store/TextList.h"
+
+namespace trelink {
+
+class ConfigDocument;
+
+// The display names of the hardware types that the add command offers: every type of the
+// catalogue in its order, except those whose first driver file is missing or has no version.
+// A type without any driver file is offered.
+class HardwareOffer {
+public:
+    explicit HardwareOffer(const ConfigDocument& document,
+                           const PlatformDirectories& directories = PlatformDirectories::Default())
+        : m_document(document), m_directories(directories) {}
+    virtual ~HardwareOffer() = default;
+
+    // Appends the offered names; on a failing lookup (41238 when a display name leads to no
+    // type) returns its code, and the names appended so far stay.
+    Result Collect(TextList& offered) const;
+
+private:
+    Result IsOffered(const std::string& displayName, bool& offered) const;
+
+    const ConfigDocument& m_document;
+    const PlatformDirectories& m_directories;
+};
+
+}  // namespace trelink

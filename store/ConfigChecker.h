@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "services/ResultCodes.h"
+#include "store/CheckFinding.h"
+
+namespace trelink {
+
+class ConfigDocument;
+class ParameterDefinition;
+
+// The per-type limits that adding and activating an entry must respect, and the check of the
+// whole configuration. Holds no state of its own: every answer is read from the document.
+class ConfigChecker {
+public:
+    explicit ConfigChecker(const ConfigDocument& document) : m_document(document) {}
+    virtual ~ConfigChecker() = default;
+
+    // How many more entries of the type may be added; below 0 when the file already holds
+    // more than "MaxNumHW". freeCount is 0 when the type is unknown.
+    Result GetFreeSlots(const std::string& typeDisplayName, int& freeCount) const;
+    // permission 1 when no type in the "NotParallelToHW" list of this type is active now.
+    // Only this type's list counts, not the lists of the active types.
+    Result CanActivate(const std::string& typeDisplayName, int& permission) const;
+
+    // Findings in this order: repeated unique values, no active entry, not exactly one
+    // default entry. On a failing read the findings gathered so far stay in the list.
+    Result CheckConfiguration(CheckFindingList& findings) const;
+    Result CheckUniqueValues(CheckFindingList& findings) const;
+    // Entries whose "IsActive" reads exactly 1.
+    Result CountActiveHardware(int& count) const;
+    // Entries whose "IsDefault" reads as anything but 0.
+    Result CountDefaultHardware(int& count) const;
+
+private:
+    Result CheckUniqueValuesOfType(int type, CheckFindingList& findings) const;
+    Result CheckUniqueValue(int type, const ParameterDefinition& definition,
+                            CheckFindingList& findings) const;
+
+    const ConfigDocument& m_document;
+};
+
+}  // namespace trelink

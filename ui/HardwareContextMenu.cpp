@@ -1,0 +1,54 @@
+#include "ui/HardwareContextMenu.h"
+
+namespace trelink {
+
+HardwareContextMenu::HardwareContextMenu(QWidget* parent) : m_menu(parent) {
+    m_menu.setObjectName(QStringLiteral("hardwareContextMenu"));
+    //% "&Aktivieren"
+    AddEntry(qtTrId("contextmenu.activate"), kActivate);
+    //% "Deaktiveren"
+    AddEntry(qtTrId("contextmenu.deactivate"), kDeactivate);
+    m_menu.addSeparator();
+    //% "&Standard"
+    AddEntry(qtTrId("contextmenu.default"), kSetDefault);
+    m_menu.addSeparator();
+    //% "&Hinzufügen"
+    AddEntry(qtTrId("contextmenu.add"), kAdd);
+    //% "&Entfernen"
+    AddEntry(qtTrId("contextmenu.remove"), kRemove);
+}
+
+void HardwareContextMenu::EnableForNoRow() {
+    for (const Command command : {kActivate, kDeactivate, kSetDefault, kRemove}) {
+        ActionFor(command)->setEnabled(false);
+    }
+}
+
+void HardwareContextMenu::EnableForEntry(int isActive, int isDefault) {
+    if (isActive != 0) {
+        ActionFor(kActivate)->setEnabled(false);
+    } else {
+        ActionFor(kDeactivate)->setEnabled(false);
+        ActionFor(kSetDefault)->setEnabled(false);
+    }
+    if (isDefault != 0) ActionFor(kSetDefault)->setEnabled(false);
+}
+
+QAction* HardwareContextMenu::ActionFor(Command command) const {
+    for (QAction* action : m_menu.actions()) {
+        if (CommandOf(action) == command) return action;
+    }
+    return nullptr;
+}
+
+HardwareContextMenu::Command HardwareContextMenu::CommandOf(const QAction* action) {
+    return action ? static_cast<Command>(action->data().toInt()) : kNone;
+}
+
+QAction* HardwareContextMenu::AddEntry(const QString& text, Command command) {
+    QAction* action = m_menu.addAction(text);
+    action->setData(static_cast<int>(command));
+    return action;
+}
+
+}  // namespace trelink

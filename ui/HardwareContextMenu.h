@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMenu>
+
+namespace trelink {
+
+// The context menu of the hardware list with its enabling rules.
+class HardwareContextMenu {
+public:
+    enum Command {
+        kNone = 0,
+        kRemove = 40003,
+        kActivate = 40004,
+        kDeactivate = 40005,
+        kSetDefault = 40006,
+        kAdd = 40007,
+    };
+
+    explicit HardwareContextMenu(QWidget* parent);
+
+    // Only "&Hinzufügen" stays usable.
+    void EnableForNoRow();
+    // An active entry cannot be activated, an inactive one neither deactivated nor made the
+    // default, and the default entry not made the default again.
+    void EnableForEntry(int isActive, int isDefault);
+
+    QMenu& Menu() { return m_menu; }
+    QAction* ActionFor(Command command) const;
+    static Command CommandOf(const QAction* action);
+
+private:
+    QAction* AddEntry(const QString& text, Command command);
+
+    QMenu m_menu;
+};
+
+}  // namespace trelink

@@ -1,0 +1,128 @@
+#include "ui/HardwareList.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "ui/HardwareImageList.h"
+#include "ui/StringId.h"
+#include "ui/StringTable.h"
+
+namespace trelink {
+namespace {
+
+enum Column { kNumberColumn = 0, kNameColumn = 1, kStatusColumn = 2, kColumnCount = 3 };
+
+struct ColumnSpec {
+    int textId;
+    double widthShare;
+    Qt::Alignment alignment;
+};
+
+constexpr ColumnSpec kColumns[kColumnCount] = {
+    {Msg::kColumnNumber, 0.12, Qt::AlignCenter},
+    {Msg::kColumnHardwareName, 0.67, Qt::AlignLeft | Qt::AlignVCenter},
+    {Msg::kColumnStatus, 0.2, Qt::AlignLeft | Qt::AlignVCenter},
+};
+
+constexpr int kRowPadding = 4;
+
+}  // namespace
+
+HardwareList::HardwareList(QWidget* parent) : QTableWidget(parent) {
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        emit ContextMenuWanted(viewport()->mapToGlobal(position));
+    });
+}
+
+void HardwareList::SetUpColumns(const HardwareImageList* images) {
+    setColumnCount(0);
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setHighlightSections(false);
+    m_images = images && images->IsCreated() ? images : nullptr;
+    const int iconSize = m_images ? HardwareImageList::kIconSize : 0;
+    setIconSize(QSize(iconSize, iconSize));
+    verticalHeader()->setDefaultSectionSize(qMax(iconSize, fontMetrics().height()) + kRowPadding);
+
+    setColumnCount(kColumnCount);
+    const int outerWidth = width();
+    for (int column = 0; column < kColumnCount; ++column) {
+        auto* header = new QTableWidgetItem(StringTable::Text(kColumns[column].textId));
+        header->setTextAlignment(kColumns[column].alignment);
+        setHorizontalHeaderItem(column, header);
+        setColumnWidth(column, static_cast<int>(outerWidth * kColumns[column].widthShare));
+    }
+}
+
+void HardwareList::RemoveAllRows() {
+    setRowCount(0);
+}
+
+int HardwareList::AppendRow(const QString& numberText, int numberImage) {
+    const int row = rowCount();
+    insertRow(row);
+    QTableWidgetItem* cell = CellAt(row, kNumberColumn);
+    cell->setText(numberText);
+    cell->setTextAlignment(kColumns[kNumberColumn].alignment);
+    SetImage(cell, numberImage);
+    return row;
+}
+
+void HardwareList::SetNameCell(int row, const QString& text, int image) {
+    QTableWidgetItem* cell = CellAt(row, kNameColumn);
+    cell->setText(text);
+    SetImage(cell, image);
+}
+
+void HardwareList::SetStatusCell(int row, int image) {
+    SetImage(CellAt(row, kStatusColumn), image);
+}
+
+int HardwareList::SelectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void HardwareList::SelectRow(int row) {
+    if (row >= 0 && row < rowCount()) selectRow(row);
+}
+
+bool HardwareList::viewportEvent(QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if (!press && !release) return QTableWidget::viewportEvent(event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QModelIndex hit = indexAt(mouse->position().toPoint());
+    // A click beside the rows takes the selection away, whichever button it was.
+    if (press && !hit.isValid()) {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+    }
+    const bool handled = QTableWidget::viewportEvent(event);
+    if (release && mouse->button() == Qt::LeftButton)
+        emit RowClicked(hit.isValid() ? hit.row() : -1);
+    return handled;
+}
+
+QTableWidgetItem* HardwareList::CellAt(int row, int column) {
+    QTableWidgetItem* cell = item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        setItem(row, column, cell);
+    }
+    return cell;
+}
+
+void HardwareList::SetImage(QTableWidgetItem* cell, int image) {
+    cell->setData(kImageRole, image);
+    cell->setIcon(m_images && image != kNoImage ? m_images->At(image) : QIcon());
+}
+
+}  // namespace trelink

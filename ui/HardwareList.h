@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace trelink {
+
+class HardwareImageList;
+
+// The report list of configured hardware: "#", "Hardwarename" and "Status", one row per entry.
+// It only displays; the main window fills it from the document.
+class HardwareList : public QTableWidget {
+    Q_OBJECT
+
+public:
+    // Each cell with a picture also keeps the picture's index under this role.
+    static constexpr int kImageRole = Qt::UserRole + 1;
+    static constexpr int kNoImage = -1;
+
+    explicit HardwareList(QWidget* parent = nullptr);
+
+    // Removes every column, sets the list's look, attaches the pictures (may be null) and
+    // inserts the three columns with widths taken from the list's outer width.
+    void SetUpColumns(const HardwareImageList* images);
+
+    void RemoveAllRows();
+    // Appends a row with the "#" cell; gives its index.
+    int AppendRow(const QString& numberText, int numberImage);
+    void SetNameCell(int row, const QString& text, int image);
+    void SetStatusCell(int row, int image);
+
+    // -1 when no row is selected.
+    int SelectedRow() const;
+    // Selects the row when it exists; nothing happens otherwise.
+    void SelectRow(int row);
+
+signals:
+    // A left click on the list: the row hit, or -1 for a click beside the rows.
+    void RowClicked(int row);
+    // A context menu was asked for over the list, at this screen position.
+    void ContextMenuWanted(const QPoint& screenPosition);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    QTableWidgetItem* CellAt(int row, int column);
+    void SetImage(QTableWidgetItem* cell, int image);
+
+    const HardwareImageList* m_images = nullptr;
+};
+
+}  // namespace trelink

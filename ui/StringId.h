@@ -1,0 +1,44 @@
+#pragma once
+
+namespace trelink::Msg {
+
+// Ids of the string table. Every language catalogue carries the same ids.
+inline constexpr int kInfoAbout = 101;
+inline constexpr int kInternalError = 102;
+inline constexpr int kColumnNumber = 103;
+inline constexpr int kColumnHardwareName = 104;
+inline constexpr int kColumnStatus = 105;
+inline constexpr int kTabGeneral = 106;
+inline constexpr int kTabDriver = 107;
+inline constexpr int kTabSettings = 108;
+inline constexpr int kColumnFileName = 109;
+inline constexpr int kColumnVersion = 110;
+inline constexpr int kColumnDate = 111;
+inline constexpr int kColumnParameter = 112;
+inline constexpr int kColumnValue = 113;
+inline constexpr int kEditSetting = 114;
+inline constexpr int kNoFreeSlot = 115;
+inline constexpr int kIncompatibleActive = 116;
+inline constexpr int kValueNotUnique = 117;
+inline constexpr int kCheckPassed = 118;
+inline constexpr int kLeaveDespiteFindings = 119;
+inline constexpr int kNothingActive = 120;
+inline constexpr int kNoSingleDefault = 121;
+inline constexpr int kDeviceStatus = 122;
+inline constexpr int kAskScanBus = 123;
+inline constexpr int kNodesFound = 124;
+inline constexpr int kDeviceNumberTransferred = 125;
+inline constexpr int kDeviceNumberTransferFailed = 126;
+inline constexpr int kNoNodesFound = 127;
+inline constexpr int kCaptionAdd = 128;
+inline constexpr int kCaptionRemove = 129;
+inline constexpr int kCaptionCheck = 130;
+inline constexpr int kCaptionLeave = 131;
+inline constexpr int kCaptionDiagnose = 132;
+inline constexpr int kCaptionDeviceStatus = 133;
+inline constexpr int kCaptionDriverInfo = 134;
+inline constexpr int kCaptionSettings = 135;
+inline constexpr int kWindowTitle = 136;
+inline constexpr int kCannotSave = 137;
+
+}  // namespace trelink::Msg

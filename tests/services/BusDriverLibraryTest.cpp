@@ -2,8 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
+#include "drivers/L1ResultCodes.h"
 #include "tests/services/FirstFolderScope.h"
 #include "tests/services/MisbehavingLibrary.h"
 #include "tests/services/TempFolder.h"
@@ -117,6 +121,76 @@ TEST(BusDriverLibraryTest, AMissingLibraryCallsNothingAndReportsNotLoaded) {
     EXPECT_TRUE(nodes.empty());
     EXPECT_EQ(driver.SetDeviceNumber("c.xml", 1, 5), kBusDriverNotLoaded);
     EXPECT_EQ(driver.SaveProprietaryConfiguration("c.xml"), kBusDriverNotLoaded);
+}
+
+// Against the simulated bus driver beside the test program, on a configuration of four entries:
+// ready with nodes, not plugged in, failing connect, ready with an empty bus.
+class StandInBusDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::unsetenv("MTRELINK_SIMULATION");
+        test::WriteBytes(m_config, R"(<?xml version="1.0" encoding="UTF-8"?>
+<TrelinkConfig><configuration>
+  <Hardware><HWType>1</HWType><DeviceNr>0</DeviceNr><IsActive>1</IsActive></Hardware>
+  <Hardware><HWType>1</HWType><DeviceNr>1</DeviceNr><IsActive>1</IsActive></Hardware>
+  <Hardware><HWType>2</HWType><DeviceNr>0</DeviceNr><IsActive>0</IsActive></Hardware>
+  <Hardware><HWType>3</HWType><DeviceNr>4</DeviceNr><IsActive>1</IsActive></Hardware>
+</configuration></TrelinkConfig>
+)");
+        test::WriteBytes(m_folder.File("mtrelinksim.xml"), R"(<?xml version="1.0"?>
+<Simulation>
+  <Adapter HWType="1" DeviceNr="0" Nodes="3 17 42 100"/>
+  <Adapter HWType="1" DeviceNr="1" PluggedIn="0"/>
+  <Adapter HWType="2" DeviceNr="0" Nodes="8"><Fault Call="ConnectDiagnosis" Code="12345"/></Adapter>
+  <Adapter HWType="3" DeviceNr="4"/>
+</Simulation>
+)");
+        ASSERT_TRUE(m_driver.IsLoaded()) << "libMTrelinkL1.so is not beside the test program";
+    }
+
+    test::TempFolder m_folder;
+    std::string m_config = m_folder.File("trelinkconfig.xml");
+    BusDriverLibrary m_driver;
+};
+
+TEST_F(StandInBusDriverTest, TheConnectionTestGivesTheAdaptersState) {
+    m_driver.TestConnection(m_config, 1);
+    EXPECT_EQ(m_driver.LastResult(), kOk);
+    m_driver.TestConnection(m_config, 2);
+    EXPECT_EQ(m_driver.LastResult(), sim::kAdapterNotPluggedIn);
+    m_driver.TestConnection(m_config, 3);
+    EXPECT_EQ(m_driver.LastResult(), 12345);
+    m_driver.TestConnection(m_config, 5);
+    EXPECT_EQ(m_driver.LastResult(), sim::kNoSuchHardware);
+    m_driver.TestConnection(m_folder.File("missing.xml"), 1);
+    EXPECT_EQ(m_driver.LastResult(), sim::kConfigUnreadable);
+}
+
+TEST_F(StandInBusDriverTest, AScanListsTheAnsweringNodesInOrderAndReleasesEverything) {
+    Nodes nodes;
+    // More scans than the driver keeps connections open: each one must disconnect.
+    for (int i = 0; i < 70; ++i) ASSERT_EQ(m_driver.ScanBus(m_config, 1, nodes), 4) << i;
+    EXPECT_EQ(nodes, (Nodes{3, 17, 42, 100}));
+    EXPECT_EQ(m_driver.ScanBus(m_config, 4, nodes), 0);
+    EXPECT_TRUE(nodes.empty());
+    EXPECT_EQ(m_driver.ScanBus(m_config, 3, nodes), -1);
+    EXPECT_EQ(m_driver.LastResult(), 12345);
+}
+
+TEST_F(StandInBusDriverTest, ANewDeviceNumberReachesTheAdapter) {
+    EXPECT_EQ(m_driver.SetDeviceNumber(m_config, 4, 6), kOk);
+    EXPECT_NE(test::ReadBytes(m_folder.File("mtrelinksim.xml")).find(R"(DeviceNr="6")"),
+              std::string::npos);
+    // The entry itself still says 4 until the tool writes the new number into it.
+    m_driver.TestConnection(m_config, 4);
+    EXPECT_EQ(m_driver.LastResult(), sim::kAdapterNotFound);
+    EXPECT_EQ(m_driver.SetDeviceNumber(m_config, 1, 300), sim::kInvalidDeviceNumber);
+    EXPECT_EQ(m_driver.SetDeviceNumber(m_folder.File("missing.xml"), 1, 2), sim::kConfigUnreadable);
+}
+
+TEST_F(StandInBusDriverTest, TheDriverSavesItsOwnFormOfTheConfiguration) {
+    EXPECT_EQ(m_driver.SaveProprietaryConfiguration(m_config), kOk);
+    EXPECT_EQ(test::ReadBytes(m_config + ".l1"), "1 1 0 1\n2 1 1 1\n3 2 0 0\n4 3 4 1\n");
 }
 
 }  // namespace

@@ -64,5 +64,29 @@ TEST(ErrorLookupTest, AMissingLibraryIsReportedWithItsErrorCodeAndGivesEmptyText
     EXPECT_FALSE(silent.IsLoaded());
 }
 
+TEST(ErrorLookupTest, TextsComeInTheLanguageSetLast) {
+    ErrorLookup lookup(true);
+    ASSERT_TRUE(lookup.IsLoaded()) << "libErrorLookUp.so is not beside the test program";
+    EXPECT_EQ(lookup.Description(kOk), "Das Gerät ist betriebsbereit.");
+    EXPECT_EQ(lookup.Description(12345), "Unbekannter Fehler 12345.");
+    const std::string germanRemedy = lookup.Remedy(kBusDriverNotLoaded);
+    EXPECT_NE(germanRemedy, "");
+
+    lookup.SetLanguage(44);
+    EXPECT_EQ(lookup.Description(kOk), "The device is ready for operation.");
+    EXPECT_EQ(lookup.Description(12345), "Unknown error 12345.");
+    EXPECT_NE(lookup.Remedy(kBusDriverNotLoaded), "");
+    EXPECT_NE(lookup.Remedy(kBusDriverNotLoaded), germanRemedy);
+    lookup.SetLanguage(49);
+    EXPECT_EQ(lookup.Remedy(kBusDriverNotLoaded), germanRemedy);
+}
+
+TEST(ErrorLookupTest, AnInstanceWithoutSetLanguageKeepsTheLibrarysLanguage) {
+    ErrorLookup lookup;
+    ASSERT_TRUE(lookup.IsLoaded());
+    lookup.SetLanguage(44);
+    EXPECT_EQ(lookup.Description(kOk), "Das Gerät ist betriebsbereit.");
+}
+
 }  // namespace
 }  // namespace trelink

@@ -5,6 +5,7 @@
 #include "services/AtomicFile.h"
 #include "services/ErrorLookup.h"
 #include "services/IntText.h"
+#include "services/PlatformDirectories.h"
 #include "store/ParameterDefinition.h"
 
 namespace trelink {
@@ -14,7 +15,6 @@ namespace {
 constexpr const char* kConfiguration = "configuration";
 constexpr const char* kHardware = "Hardware";
 constexpr const char* kDefaultFileName = "trelinkconfig.xml";
-constexpr const char* kSystemDirectory = "/usr/lib";
 
 // Keep everything a person or the driver layer may have put into the file; only the
 // whitespace-only text between elements is dropped, and the save indents anew.
@@ -105,7 +105,7 @@ ConfigDocument::ConfigDocument() : ConfigDocument(nullptr) {}
 ConfigDocument::~ConfigDocument() = default;
 
 Result ConfigDocument::SetConfigFile(const std::optional<std::string>& path) {
-    m_path = path ? *path : std::string(kSystemDirectory) + "/" + kDefaultFileName;
+    m_path = path ? *path : PlatformDirectories::Default().SystemDirectory() + "/" + kDefaultFileName;
     return Load() == kOk ? kOk : kCannotLoad;
 }
 

@@ -81,12 +81,5 @@ TEST(ErrorLookupTest, TextsComeInTheLanguageSetLast) {
     EXPECT_EQ(lookup.Remedy(kBusDriverNotLoaded), germanRemedy);
 }
 
-TEST(ErrorLookupTest, AnInstanceWithoutSetLanguageKeepsTheLibrarysLanguage) {
-    ErrorLookup lookup;
-    ASSERT_TRUE(lookup.IsLoaded());
-    lookup.SetLanguage(44);
-    EXPECT_EQ(lookup.Description(kOk), "Das Gerät ist betriebsbereit.");
-}
-
 }  // namespace
 }  // namespace trelink

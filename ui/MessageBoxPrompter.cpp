@@ -1,5 +1,6 @@
 #include "ui/MessageBoxPrompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -30,10 +31,28 @@ QString TitleFor(QWidget* parent) {
     return QApplication::applicationDisplayName();
 }
 
+// The standard buttons take their captions from our catalogues, so that they follow the
+// interface language rather than the system's.
+void SetButtonTexts(QMessageBox& box) {
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+        //% "OK"
+        ok->setText(qtTrId("messagebox.ok"));
+    }
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) {
+        //% "&Ja"
+        yes->setText(qtTrId("messagebox.yes"));
+    }
+    if (QAbstractButton* no = box.button(QMessageBox::No)) {
+        //% "&Nein"
+        no->setText(qtTrId("messagebox.no"));
+    }
+}
+
 }  // namespace
 
 void MessageBoxPrompter::ShowMessage(QWidget* parent, const QString& text, Icon icon) {
     QMessageBox box(BoxIcon(icon), TitleFor(parent), text, QMessageBox::Ok, parent);
+    SetButtonTexts(box);
     box.exec();
 }
 
@@ -41,6 +60,7 @@ Prompter::Answer MessageBoxPrompter::AskYesNo(QWidget* parent, const QString& te
                                               Answer preselected) {
     QMessageBox box(BoxIcon(icon), TitleFor(parent), text, QMessageBox::Yes | QMessageBox::No,
                     parent);
+    SetButtonTexts(box);
     box.setDefaultButton(preselected == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

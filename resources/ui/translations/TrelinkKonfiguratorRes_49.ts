@@ -267,5 +267,17 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>Fehler beim Speichern der Konfigurationsdatei. Die Datei ist eventuell schreibgeschützt, oder Sie verfügen nicht über die notwendigen Zugriffsrechte.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="messagebox.ok">
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="messagebox.yes">
+        <source>&amp;Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="messagebox.no">
+        <source>&amp;Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

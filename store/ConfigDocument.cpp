@@ -1,6 +1,8 @@
 #include "store/ConfigDocument.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "services/AtomicFile.h"
 #include "services/ErrorLookup.h"
@@ -105,12 +107,17 @@ ConfigDocument::ConfigDocument() : ConfigDocument(nullptr) {}
 ConfigDocument::~ConfigDocument() = default;
 
 Result ConfigDocument::SetConfigFile(const std::optional<std::string>& path) {
-    m_path = path ? *path : PlatformDirectories::Default().SystemDirectory() + "/" + kDefaultFileName;
+    m_path =
+        path ? *path : PlatformDirectories::Default().SystemDirectory() + "/" + kDefaultFileName;
     return Load() == kOk ? kOk : kCannotLoad;
 }
 
 Result ConfigDocument::Load() {
     if (m_path.empty()) return kCannotLoad;
+    // A folder or a pipe in the file's place would make the parser ask for an absurd buffer
+    // or wait forever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(m_path, error)) return kCannotLoad;
     // Parse into a fresh tree and take it only when the whole file parsed: a half-parsed
     // tree saved later would cut the user's file off at the first error.
     auto document = std::make_unique<pugi::xml_document>();

@@ -254,6 +254,9 @@ TEST_F(ConfigDocumentTest, FailedLoadKeepsThePreviousTree) {
     EXPECT_EQ(Count(), 1);
     EXPECT_EQ(m_document.SetConfigFile(m_dir.File("missing.xml")), kCannotLoad);
     EXPECT_EQ(m_document.SetConfigFile(m_dir.Path().string()), kCannotLoad);
+    const std::string pipe = m_dir.File("pipe.xml");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    EXPECT_EQ(m_document.SetConfigFile(pipe), kCannotLoad) << "and does not wait for a writer";
     EXPECT_EQ(m_document.SetConfigFile(std::string()), kCannotLoad);
     EXPECT_EQ(Count(), 1);
     EXPECT_EQ(m_document.Save(), kCannotSave) << "an empty path is never written";

@@ -53,8 +53,9 @@ private:
 };
 
 // Walks all but the last name of path, as the path query does, and gives the node where the
-// last level starts (empty when some level has no match). path is left with one name.
-pugi::xml_node DescendToLastLevel(TextList& path, pugi::xml_node start, int hardwareNumber) {
+// last level starts (empty when some level has no match) and the last name. Consumes path.
+pugi::xml_node DescendToLastLevel(TextList& path, pugi::xml_node start, int hardwareNumber,
+                                  std::string& lastName) {
     while (start && path.size() > 1) {
         const std::string name = path.front();
         path.erase(path.begin());
@@ -72,6 +73,9 @@ pugi::xml_node DescendToLastLevel(TextList& path, pugi::xml_node start, int hard
         if (!match) return {};
         start = match.first_child();
     }
+    if (!start || path.empty()) return {};
+    lastName = path.front();
+    path.erase(path.begin());
     return start;
 }
 
@@ -157,11 +161,8 @@ Result ConfigDocument::QueryValues(TextList* path, TextList* results, pugi::xml_
                                    int hardwareNumber, ParameterDefinitionList* definitions) const {
     if (!start) return kOk;
     if (!path || !results) return kInvalidPointer;
-    if (path->empty()) return kOk;
-    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber);
-    if (!level) return kOk;
-    const std::string name = path->front();
-    path->erase(path->begin());
+    std::string name;
+    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber, name);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
         if (!HasName(node, name)) continue;
         results->push_back(ElementText(node));
@@ -176,11 +177,8 @@ Result ConfigDocument::SetValue(TextList* path, const std::string& value, pugi::
                                 int hardwareNumber) {
     if (!start) return kOk;
     if (!path) return kInvalidPointer;
-    if (path->empty()) return kOk;
-    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber);
-    if (!level) return kOk;
-    const std::string name = path->front();
-    path->erase(path->begin());
+    std::string name;
+    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber, name);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
         if (!HasName(node, name)) continue;
         if (!m_unsaved && ElementText(node) == value) return SaveUnchanged();

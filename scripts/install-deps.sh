@@ -3,12 +3,12 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config binutils
+    g++ cmake ninja-build pkg-config binutils clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     libpugixml-dev
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-documentation-tools libgl-dev
 )
-[ "${1:-}" = "--with-display" ] && packages+=(xvfb xauth)
+[ "${1:-}" = "--with-display" ] && packages+=(xvfb xauth x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

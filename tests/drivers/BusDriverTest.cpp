@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "drivers/L1ResultCodes.h"
+#include "tests/common/TempDir.h"
 #include "tests/drivers/BusDriverApi.h"
-#include "tests/drivers/TempFolder.h"
 
 namespace trelink::test {
 namespace {
@@ -73,7 +73,7 @@ protected:
                              std::filesystem::directory_iterator());
     }
 
-    TempFolder m_folder;
+    TempDir m_folder;
     BusDriverApi m_api;
 };
 
@@ -222,7 +222,7 @@ TEST_F(BusDriverTest, SetHardwareIDPersistsTheNewNumberInTheSimulationFile) {
                    <Adapter HWType="3" DeviceNr="9"/>
                    <Adapter HWType="1" DeviceNr="0"><Fault Call="SetHardwareID"/></Adapter>)");
     const std::string simulationPath = m_folder.File("mtrelinksim.xml");
-    const std::string before = TempFolder::Read(simulationPath);
+    const std::string before = ReadFile(simulationPath);
 
     std::int32_t old = -5;
     EXPECT_EQ(m_api.setHardwareId(1, 9, &old), kDeviceNumberTaken);
@@ -230,11 +230,11 @@ TEST_F(BusDriverTest, SetHardwareIDPersistsTheNewNumberInTheSimulationFile) {
     EXPECT_EQ(m_api.setHardwareId(1, 256, &old), kInvalidDeviceNumber);
     EXPECT_EQ(m_api.setHardwareId(3, 4, &old), kInjectedFault);
     EXPECT_EQ(m_api.setHardwareId(4, 4, &old), kNoSuchHardware);
-    EXPECT_EQ(TempFolder::Read(simulationPath), before);
+    EXPECT_EQ(ReadFile(simulationPath), before);
 
     EXPECT_EQ(m_api.setHardwareId(1, 7, &old), kOk);
     EXPECT_EQ(old, 2);
-    const std::string after = TempFolder::Read(simulationPath);
+    const std::string after = ReadFile(simulationPath);
     EXPECT_NE(after.find(R"(HWType="3" DeviceNr="7")"), std::string::npos) << after;
     EXPECT_NE(after.find("<!-- test bench -->"), std::string::npos) << after;
     EXPECT_EQ(FileCount(), 2) << "a temporary file was left behind";
@@ -254,11 +254,11 @@ TEST_F(BusDriverTest, SaveProprietaryConfigurationWritesOneLinePerEntryBesideThe
     const std::string config =
         Prepare(Hardware("1", "0") + Hardware("259", "12", 0) + Hardware("3", "x", 2), "");
     ASSERT_EQ(m_api.saveProprietaryConfiguration(), kOk);
-    EXPECT_EQ(TempFolder::Read(config + ".l1"), "1 1 0 1\n2 3 12 0\n3 3 0 0\n");
+    EXPECT_EQ(ReadFile(config + ".l1"), "1 1 0 1\n2 3 12 0\n3 3 0 0\n");
 
     m_folder.Write("trelinkconfig.xml", Config(Hardware("2", "4")));
     ASSERT_EQ(m_api.saveProprietaryConfiguration(), kOk);
-    EXPECT_EQ(TempFolder::Read(config + ".l1"), "1 2 4 1\n");
+    EXPECT_EQ(ReadFile(config + ".l1"), "1 2 4 1\n");
 
     // A target that cannot be replaced fails and leaves no temporary file behind.
     std::filesystem::remove(config + ".l1");

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tests/drivers/TempFolder.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink::test {
 
@@ -28,7 +28,7 @@ public:
 private:
     void* Symbol(const char* name) const;
 
-    TempFolder m_folder;
+    TempDir m_folder;
     void* m_handle = nullptr;
 };
 

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "drivers/L1ResultCodes.h"
+#include "tests/common/TempDir.h"
 #include "tests/services/FirstFolderScope.h"
 #include "tests/services/MisbehavingLibrary.h"
-#include "tests/services/TempFolder.h"
 
 namespace trelink {
 namespace {
@@ -104,8 +104,8 @@ TEST_F(BusDriverCallTest, AnOperationWhoseEntryPointIsMissingCallsNothing) {
 }
 
 TEST(BusDriverLibraryTest, AMissingLibraryCallsNothingAndReportsNotLoaded) {
-    test::TempFolder empty;
-    test::FirstFolderScope scope(empty.Path());
+    test::TempDir empty;
+    test::FirstFolderScope scope(empty.Path().string());
     if (void* installed = ::dlopen("libMTrelinkL1.so", RTLD_NOW)) {
         ::dlclose(installed);
         GTEST_SKIP() << "libMTrelinkL1.so is installed on this system";
@@ -129,7 +129,7 @@ class StandInBusDriverTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ::unsetenv("MTRELINK_SIMULATION");
-        test::WriteBytes(m_config, R"(<?xml version="1.0" encoding="UTF-8"?>
+        test::WriteFile(m_config, R"(<?xml version="1.0" encoding="UTF-8"?>
 <TrelinkConfig><configuration>
   <Hardware><HWType>1</HWType><DeviceNr>0</DeviceNr><IsActive>1</IsActive></Hardware>
   <Hardware><HWType>1</HWType><DeviceNr>1</DeviceNr><IsActive>1</IsActive></Hardware>
@@ -137,7 +137,7 @@ protected:
   <Hardware><HWType>3</HWType><DeviceNr>4</DeviceNr><IsActive>1</IsActive></Hardware>
 </configuration></TrelinkConfig>
 )");
-        test::WriteBytes(m_folder.File("mtrelinksim.xml"), R"(<?xml version="1.0"?>
+        test::WriteFile(m_folder.File("mtrelinksim.xml"), R"(<?xml version="1.0"?>
 <Simulation>
   <Adapter HWType="1" DeviceNr="0" Nodes="3 17 42 100"/>
   <Adapter HWType="1" DeviceNr="1" PluggedIn="0"/>
@@ -148,7 +148,7 @@ protected:
         ASSERT_TRUE(m_driver.IsLoaded()) << "libMTrelinkL1.so is not beside the test program";
     }
 
-    test::TempFolder m_folder;
+    test::TempDir m_folder;
     std::string m_config = m_folder.File("trelinkconfig.xml");
     BusDriverLibrary m_driver;
 };
@@ -179,7 +179,7 @@ TEST_F(StandInBusDriverTest, AScanListsTheAnsweringNodesInOrderAndReleasesEveryt
 
 TEST_F(StandInBusDriverTest, ANewDeviceNumberReachesTheAdapter) {
     EXPECT_EQ(m_driver.SetDeviceNumber(m_config, 4, 6), kOk);
-    EXPECT_NE(test::ReadBytes(m_folder.File("mtrelinksim.xml")).find(R"(DeviceNr="6")"),
+    EXPECT_NE(test::ReadFile(m_folder.File("mtrelinksim.xml")).find(R"(DeviceNr="6")"),
               std::string::npos);
     // The entry itself still says 4 until the tool writes the new number into it.
     m_driver.TestConnection(m_config, 4);
@@ -190,7 +190,7 @@ TEST_F(StandInBusDriverTest, ANewDeviceNumberReachesTheAdapter) {
 
 TEST_F(StandInBusDriverTest, TheDriverSavesItsOwnFormOfTheConfiguration) {
     EXPECT_EQ(m_driver.SaveProprietaryConfiguration(m_config), kOk);
-    EXPECT_EQ(test::ReadBytes(m_config + ".l1"), "1 1 0 1\n2 1 1 1\n3 2 0 0\n4 3 4 1\n");
+    EXPECT_EQ(test::ReadFile(m_config + ".l1"), "1 1 0 1\n2 1 1 1\n3 2 0 0\n4 3 4 1\n");
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/TempDir.h"
 #include "tests/services/FirstFolderScope.h"
 #include "tests/services/MisbehavingLibrary.h"
-#include "tests/services/TempFolder.h"
 
 namespace trelink {
 namespace {
@@ -38,8 +38,8 @@ TEST(ErrorLookupTest, OnlyAnInstanceAskedForItResolvesSetLanguage) {
 }
 
 TEST(ErrorLookupTest, AMissingLibraryIsReportedWithItsErrorCodeAndGivesEmptyTexts) {
-    test::TempFolder folder;
-    test::FirstFolderScope scope(folder.Path());
+    test::TempDir folder;
+    test::FirstFolderScope scope(folder.Path().string());
     if (void* installed = ::dlopen("libErrorLookUp.so", RTLD_NOW)) {
         ::dlclose(installed);
         GTEST_SKIP() << "libErrorLookUp.so is installed on this system";

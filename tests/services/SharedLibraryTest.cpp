@@ -8,14 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "services/ProgramPath.h"
+#include "tests/common/TempDir.h"
 #include "tests/services/FirstFolderScope.h"
-#include "tests/services/TempFolder.h"
 
 namespace trelink {
 namespace {
 
 using test::FirstFolderScope;
-using test::TempFolder;
+using test::TempDir;
 
 TEST(SharedLibraryTest, ABareNameBecomesTheLibraryFileName) {
     EXPECT_EQ(SharedLibrary::FileNameFor("MTrelinkL1.dll"), "libMTrelinkL1.so");
@@ -47,8 +47,8 @@ TEST(SharedLibraryTest, ALoadedLibraryGivesItsEntryPointsByName) {
 }
 
 TEST(SharedLibraryTest, AFailedLoadReportsTheErrorOfTheFileThatWasThere) {
-    TempFolder folder;
-    FirstFolderScope scope(folder.Path());
+    TempDir folder;
+    FirstFolderScope scope(folder.Path().string());
     // Stands for the case that the plain name is installed system-wide after all.
     if (void* installed = ::dlopen("libNotThere.so", RTLD_NOW)) {
         ::dlclose(installed);
@@ -64,7 +64,7 @@ TEST(SharedLibraryTest, AFailedLoadReportsTheErrorOfTheFileThatWasThere) {
     EXPECT_EQ(error, EISDIR);
 
     std::filesystem::remove(folder.File("libNotThere.so"));
-    test::WriteBytes(folder.File("libNotThere.so"), "not a library");
+    test::WriteFile(folder.File("libNotThere.so"), "not a library");
     EXPECT_EQ(SharedLibrary::Open("NotThere.dll", &error), nullptr);
     EXPECT_EQ(error, ENOEXEC);
 }

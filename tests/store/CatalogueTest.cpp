@@ -2,7 +2,7 @@
 
 #include "store/ConfigDocument.h"
 #include "store/HardwareOffer.h"
-#include "tests/store/TempDir.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/ConfigDocument.h"
-#include "tests/store/TempDir.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink {
 namespace {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "services/AtomicFile.h"
-#include "tests/store/TempDir.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "services/FileDate.h"
-#include "tests/store/TempDir.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/store/TempDir.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink {
 namespace {

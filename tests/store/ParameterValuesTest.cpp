@@ -3,7 +3,7 @@
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
 #include "store/ParameterDefinition.h"
-#include "tests/store/TempDir.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink {
 namespace {

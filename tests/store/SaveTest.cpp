@@ -9,7 +9,7 @@
 
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
-#include "tests/store/TempDir.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink {
 namespace {

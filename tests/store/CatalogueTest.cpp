@@ -18,17 +18,16 @@ TEST_F(CatalogueTest, DisplayNamesFollowTypeIdOrderInTheCurrentLanguageOnly) {
     TextList typeIds;
     EXPECT_EQ(m_document.GetTypeIds(typeIds), kOk);
     EXPECT_EQ(typeIds, (TextList{"Type1", "Type07", "Type5", "Type3", "Type9"}));
-    TextList names;
-    EXPECT_EQ(m_document.GetHardwareTypeNames(names), kOk);
-    EXPECT_EQ(names, (TextList{"USB-Adapter", "PCI-Karte", "Doppelt", "Doppelt", "Simulator"}));
+    const auto names = [this] {
+        TextList found;
+        EXPECT_EQ(m_document.GetHardwareTypeNames(found), kOk);
+        return found;
+    };
+    EXPECT_EQ(names(), (TextList{"USB-Adapter", "PCI-Karte", "Doppelt", "Doppelt", "Simulator"}));
     m_document.SetLanguage(44);
-    names.clear();
-    m_document.GetHardwareTypeNames(names);
-    EXPECT_EQ(names, (TextList{"USB adapter", "PCI card", "", "Serial adapter", "Simulator"}));
+    EXPECT_EQ(names(), (TextList{"USB adapter", "PCI card", "", "Serial adapter", "Simulator"}));
     m_document.SetLanguage(0);
-    names.clear();
-    m_document.GetHardwareTypeNames(names);
-    EXPECT_EQ(names, (TextList{"", "", "", "", ""}));
+    EXPECT_EQ(names(), (TextList{"", "", "", "", ""}));
 
     m_document.SetLanguage(44);
     std::string name;

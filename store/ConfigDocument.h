@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -91,6 +92,10 @@ private:
     pugi::xml_node FindConfiguration() const;
     pugi::xml_node FindHardware(int hardwareNumber) const;
     Result SaveUnchanged();
+    // Calls visit with each type's "TypeId" text and display name, in catalogue order, until it
+    // returns true.
+    Result VisitTypeNames(
+        const std::function<bool(const std::string&, std::string&&)>& visit) const;
 
     std::unique_ptr<ErrorLookup> m_errorLookup;
     std::string m_path;

@@ -1,5 +1,6 @@
 // The hardware type catalogue below "Hardwaretypes": type ids, display names, driver files and
 // the other per-type values. Nothing is cached; every lookup walks the tree.
+#include <functional>
 #include <utility>
 
 #include "store/ConfigDocument.h"
@@ -29,7 +30,8 @@ Result ConfigDocument::GetHardwareName(std::string& name, int hardwareNumber,
     return result;
 }
 
-Result ConfigDocument::GetHardwareTypeNames(TextList& names) const {
+Result ConfigDocument::VisitTypeNames(
+    const std::function<bool(const std::string&, std::string&&)>& visit) const {
     TextList typeIds;
     if (const Result result = GetTypeIds(typeIds); result != kOk) return result;
     for (const std::string& typeId : typeIds) {
@@ -37,25 +39,27 @@ Result ConfigDocument::GetHardwareTypeNames(TextList& names) const {
         if (const Result result = GetHardwareName(name, kNoHardware, typeId); result != kOk) {
             return result;
         }
-        names.push_back(std::move(name));
+        if (visit(typeId, std::move(name))) break;
     }
     return kOk;
 }
 
+Result ConfigDocument::GetHardwareTypeNames(TextList& names) const {
+    return VisitTypeNames([&names](const std::string&, std::string&& name) {
+        names.push_back(std::move(name));
+        return false;
+    });
+}
+
 Result ConfigDocument::FindTypeByName(const std::string& displayName, int& type) const {
-    TextList typeIds;
-    if (const Result result = GetTypeIds(typeIds); result != kOk) return result;
-    for (const std::string& typeId : typeIds) {
-        std::string name;
-        if (const Result result = GetHardwareName(name, kNoHardware, typeId); result != kOk) {
-            return result;
-        }
-        if (name == displayName) {
-            type = TypeNumberFromTypeId(typeId);
-            return kOk;
-        }
-    }
-    return kUnknownTypeName;
+    bool found = false;
+    const Result result = VisitTypeNames([&](const std::string& typeId, std::string&& name) {
+        found = name == displayName;
+        if (found) type = TypeNumberFromTypeId(typeId);
+        return found;
+    });
+    if (result != kOk) return result;
+    return found ? kOk : kUnknownTypeName;
 }
 
 Result ConfigDocument::GetTypeValues(int type, const std::string& elementName,

@@ -39,11 +39,9 @@ std::int32_t BusDriver::ConnectDiagnosis(std::int32_t hardwareNumber, std::int32
     *handle = 0;
     HardwareEntry entry;
     Simulation simulation;
-    if (const std::int32_t result = LoadEntry(hardwareNumber, entry, simulation); result != kOk) {
-        return result;
-    }
-    const auto adapter = simulation.Find(entry.type, entry.deviceNumber);
-    if (const std::int32_t result = CheckAdapter(adapter, "ConnectDiagnosis"); result != kOk) {
+    if (const std::int32_t result =
+            LoadReadyEntry(hardwareNumber, "ConnectDiagnosis", entry, simulation);
+        result != kOk) {
         return result;
     }
     if (m_connections.size() >= kMaxConnections) return kTooManyConnections;
@@ -89,11 +87,9 @@ std::int32_t BusDriver::SetHardwareID(std::int32_t hardwareNumber, std::int32_t 
     if (newDeviceNumber < 0 || newDeviceNumber > kLargestDeviceNumber) return kInvalidDeviceNumber;
     HardwareEntry entry;
     Simulation simulation;
-    if (const std::int32_t result = LoadEntry(hardwareNumber, entry, simulation); result != kOk) {
-        return result;
-    }
-    const auto adapter = simulation.Find(entry.type, entry.deviceNumber);
-    if (const std::int32_t result = CheckAdapter(adapter, "SetHardwareID"); result != kOk) {
+    if (const std::int32_t result =
+            LoadReadyEntry(hardwareNumber, "SetHardwareID", entry, simulation);
+        result != kOk) {
         return result;
     }
     if (value != nullptr) *value = entry.deviceNumber;
@@ -113,15 +109,19 @@ std::int32_t BusDriver::SaveProprietaryConfiguration() {
                                                                         : kProprietaryNotWritten;
 }
 
-std::int32_t BusDriver::LoadEntry(std::int32_t hardwareNumber, HardwareEntry& entry,
-                                  Simulation& simulation) const {
+std::int32_t BusDriver::LoadReadyEntry(std::int32_t hardwareNumber, const std::string& entryPoint,
+                                       HardwareEntry& entry, Simulation& simulation) const {
     if (m_configPath.empty()) return kNoXmlFile;
     ConfigFile config;
     if (const std::int32_t result = config.Load(m_configPath); result != kOk) return result;
     const std::optional<HardwareEntry> found = config.Entry(hardwareNumber);
     if (!found) return kNoSuchHardware;
     entry = *found;
-    return simulation.Load(Simulation::PathFor(m_configPath));
+    if (const std::int32_t result = simulation.Load(Simulation::PathFor(m_configPath));
+        result != kOk) {
+        return result;
+    }
+    return CheckAdapter(simulation.Find(entry.type, entry.deviceNumber), entryPoint);
 }
 
 std::int32_t BusDriver::CheckAdapter(const std::optional<SimulatedAdapter>& adapter,

@@ -36,9 +36,10 @@ private:
         std::string simulationPath;
     };
 
-    // Reads hardware entry n from the configuration and loads the simulation beside it.
-    std::int32_t LoadEntry(std::int32_t hardwareNumber, HardwareEntry& entry,
-                           Simulation& simulation) const;
+    // Entry n of the configuration and its adapter, which must be plugged in and free of an
+    // injected fault for entryPoint.
+    std::int32_t LoadReadyEntry(std::int32_t hardwareNumber, const std::string& entryPoint,
+                                HardwareEntry& entry, Simulation& simulation) const;
     static std::int32_t CheckAdapter(const std::optional<SimulatedAdapter>& adapter,
                                      const std::string& entryPoint);
     std::int32_t NewHandle();

@@ -12,7 +12,6 @@ namespace trelink {
 
 namespace {
 
-constexpr int kNoHardware = -1;
 constexpr int kEntryType = 0;  // ReadParameter: the type of the entry read
 constexpr int kActive = 1;
 

@@ -59,7 +59,7 @@ pugi::xml_node DescendToLastLevel(TextList& path, pugi::xml_node start, int hard
     while (start && path.size() > 1) {
         const std::string name = path.front();
         path.erase(path.begin());
-        const bool byNumber = name == kHardware && hardwareNumber != -1;
+        const bool byNumber = name == kHardware && hardwareNumber != kNoHardware;
         int count = 0;
         pugi::xml_node match;
         for (pugi::xml_node node = start; node; node = node.next_sibling()) {
@@ -288,7 +288,7 @@ Result ConfigDocument::AddHardwareOfType(int type) {
     ParameterDefinitionList defaults;
     for (const std::string& name : names) {
         auto record = std::make_unique<ParameterDefinition>(name);
-        ReadParameter(-1, record.get(), type);
+        ReadParameter(kNoHardware, record.get(), type);
         defaults.Append(std::move(record));
     }
 

@@ -13,6 +13,9 @@
 
 namespace trelink {
 
+// The hardware number that names no particular entry.
+inline constexpr int kNoHardware = -1;
+
 class ErrorLookup;
 class FileSink;
 class ParameterDefinition;

@@ -10,7 +10,6 @@ namespace trelink {
 
 namespace {
 constexpr const char* kCatalogue = "Hardwaretypes";
-constexpr int kNoHardware = -1;
 }  // namespace
 
 Result ConfigDocument::GetTypeIds(TextList& typeIds) const {

@@ -10,8 +10,6 @@ namespace trelink {
 
 namespace {
 
-constexpr int kNoHardware = -1;
-
 // Indexed by type code.
 constexpr std::array<std::string_view, 19> kTypeNames{
     "PT_VOID",   "PT_BOOL",  "PT_SINT",     "PT_INT",           "PT_DINT",

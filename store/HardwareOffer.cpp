@@ -5,10 +5,6 @@
 
 namespace trelink {
 
-namespace {
-constexpr int kNoHardware = -1;
-}
-
 Result HardwareOffer::Collect(TextList& offered) const {
     TextList names;
     if (const Result result = m_document.GetHardwareTypeNames(names); result != kOk) return result;

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
+#include "commands/ProgramSettings.h"
 #include "services/ErrorLookup.h"
-#include "services/IniFile.h"
 #include "services/ProgramPath.h"
 #include "store/ConfigDocument.h"
 #include "ui/MainWindow.h"
@@ -11,11 +11,6 @@
 #include "ui/StringTable.h"
 
 namespace trelink {
-namespace {
-
-constexpr const char* kDefaultConfigFile = "trelinkconfig.xml";
-
-}  // namespace
 
 ConfigApp::ConfigApp() = default;
 
@@ -37,18 +32,18 @@ int ConfigApp::Run(int& argc, char** argv) {
 }
 
 void ConfigApp::CreateDocument() {
-    auto lookup = std::make_unique<ErrorLookup>(false, [this](const std::string& text) {
-        m_prompter->ShowMessage(nullptr, QString::fromStdString(text), Prompter::Icon::Stop);
-    });
+    auto lookup = std::make_unique<ErrorLookup>(ProgramFolder());
+    if (const auto& failure = lookup->Failure()) {
+        m_prompter->ShowMessage(nullptr, StringTable::LoadFailureText(*failure),
+                                Prompter::Icon::Stop);
+    }
     m_document = std::make_unique<ConfigDocument>(std::move(lookup));
     // Failures are not reported here: the main window loads the file again and reports them.
-    const IniFile settings(m_settingsPath);
-    m_document->SetConfigFile(
-        settings.ReadString("XMLConfig", "Configfilename", kDefaultConfigFile));
+    m_document->SetConfigFile(ProgramSettings(m_settingsPath).ConfigFileName());
 }
 
 void ConfigApp::RunMainWindow() {
-    MainWindow window(*m_document, m_settingsPath, *m_prompter);
+    MainWindow window(*m_document, m_settingsPath, *m_prompter, ProgramFolder());
     window.Initialise();
     window.exec();
 }

@@ -6,17 +6,15 @@ namespace trelink {
 
 namespace {
 constexpr const char* kLibraryName = "MTrelinkL1.dll";
-constexpr int kScanFailed = -1;
 }  // namespace
 
-BusDriverLibrary::BusDriverLibrary() : m_library(SharedLibrary::Open(kLibraryName)) {
-    if (!m_library) {
-        m_lastResult = kBusDriverNotLoaded;
-        m_loadResult = kBusDriverNotLoaded;
-        return;
-    }
-    m_loaded = true;
-    ResolveEntryPoints();
+std::unique_ptr<BusDriver> LibraryBusDriverFactory::Load() const {
+    return std::make_unique<BusDriverLibrary>(m_libraryFolder);
+}
+
+BusDriverLibrary::BusDriverLibrary(const std::string& libraryFolder)
+    : m_library(SharedLibrary::Open(kLibraryName, libraryFolder)) {
+    if (m_library) ResolveEntryPoints();
 }
 
 BusDriverLibrary::~BusDriverLibrary() = default;
@@ -41,68 +39,49 @@ void BusDriverLibrary::ResolveEntryPoints() {
     m_saveProprietaryConfiguration = library.Entry<SaveFunction>("SaveProprietaryConfiguration");
 }
 
-bool BusDriverLibrary::Usable(bool entryPointsPresent) {
-    if (m_loaded && entryPointsPresent) return true;
-    m_lastResult = kBusDriverNotLoaded;
+bool BusDriverLibrary::CanRun(Operation operation) const {
+    if (!m_library || !m_setXMLFile) return false;
+    switch (operation) {
+        case Operation::kConnectionTest:
+            return m_connectDiagnosis && m_disconnect;
+        case Operation::kScan:
+            return m_connectDiagnosis && m_disconnect && m_scanBus && m_delete;
+        case Operation::kSetDeviceNumber:
+            return m_setHardwareID != nullptr;
+        case Operation::kSaveConfiguration:
+            return m_saveProprietaryConfiguration != nullptr;
+    }
     return false;
 }
 
-Result BusDriverLibrary::Store(Result result) {
-    m_lastResult = result;
-    return result;
+std::int32_t BusDriverLibrary::SetXMLFile(const char* fileName) {
+    return m_setXMLFile(fileName);
 }
 
-bool BusDriverLibrary::NameFile(const std::string& fileName) {
-    return Store(m_setXMLFile(fileName.c_str())) == kOk;
+std::int32_t BusDriverLibrary::ConnectDiagnosis(std::int32_t hardwareNumber, std::int32_t* handle) {
+    return m_connectDiagnosis(hardwareNumber, handle);
 }
 
-// Disconnect's own result is of no interest: it only releases what the connect took.
-void BusDriverLibrary::TestConnection(const std::string& fileName, std::int32_t hardwareNumber) {
-    if (!CanCall(m_setXMLFile, m_connectDiagnosis, m_disconnect) || !NameFile(fileName)) return;
-    std::int32_t handle = 0;
-    Store(m_connectDiagnosis(hardwareNumber, &handle));
-    m_disconnect(handle);
+std::int32_t BusDriverLibrary::Disconnect(std::int32_t handle) {
+    return m_disconnect(handle);
 }
 
-int BusDriverLibrary::ScanBus(const std::string& fileName, std::int32_t hardwareNumber,
-                              std::vector<std::uint8_t>& addresses) {
-    addresses.clear();
-    if (!CanCall(m_setXMLFile, m_connectDiagnosis, m_disconnect, m_scanBus, m_delete) ||
-        !NameFile(fileName)) {
-        return kScanFailed;
-    }
-    std::int32_t handle = 0;
-    int count = kScanFailed;
-    if (Store(m_connectDiagnosis(hardwareNumber, &handle)) == kOk) {
-        count = CopyScan(handle, addresses);
-    }
-    m_disconnect(handle);
-    return count;
+std::int32_t BusDriverLibrary::ScanBus(std::int32_t handle, std::uint8_t* count,
+                                       std::uint8_t** buffer) {
+    return m_scanBus(handle, count, buffer);
 }
 
-int BusDriverLibrary::CopyScan(std::int32_t handle, std::vector<std::uint8_t>& addresses) {
-    std::uint8_t count = 0;
-    std::uint8_t* buffer = nullptr;
-    if (Store(m_scanBus(handle, &count, &buffer)) != kOk) return kScanFailed;
-    // A library that reports nodes without a buffer to read them from has failed all the same.
-    if (!buffer) return count == 0 ? 0 : kScanFailed;
-    addresses.assign(buffer, buffer + count);
-    m_delete(buffer);
-    return count;
+std::int32_t BusDriverLibrary::Delete(std::uint8_t* buffer) {
+    return m_delete(buffer);
 }
 
-Result BusDriverLibrary::SetDeviceNumber(const std::string& fileName, std::int32_t hardwareNumber,
-                                         std::int32_t deviceNumber) {
-    if (!CanCall(m_setXMLFile, m_setHardwareID)) return m_lastResult;
-    if (!NameFile(fileName)) return m_lastResult;
-    std::int32_t unused = 0;
-    return Store(m_setHardwareID(hardwareNumber, deviceNumber, &unused));
+std::int32_t BusDriverLibrary::SetHardwareID(std::int32_t hardwareNumber, std::int32_t deviceNumber,
+                                             std::int32_t* value) {
+    return m_setHardwareID(hardwareNumber, deviceNumber, value);
 }
 
-Result BusDriverLibrary::SaveProprietaryConfiguration(const std::string& fileName) {
-    if (!CanCall(m_setXMLFile, m_saveProprietaryConfiguration)) return m_lastResult;
-    if (!NameFile(fileName)) return m_lastResult;
-    return Store(m_saveProprietaryConfiguration());
+std::int32_t BusDriverLibrary::SaveProprietaryConfiguration() {
+    return m_saveProprietaryConfiguration();
 }
 
 }  // namespace trelink

@@ -3,39 +3,35 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "services/ResultCodes.h"
+#include "services/BusDriver.h"
 
 namespace trelink {
 
 class SharedLibrary;
 
-// Front end of the bus-driver library (libMTrelinkL1.so), loaded for the duration of one
-// command. Every operation first names the configuration file to the library and stops when
-// the library refuses it. A library or entry point that is missing gives kBusDriverNotLoaded
-// without calling anything.
-class BusDriverLibrary {
+// The bus-driver library (libMTrelinkL1.so), loaded by dlopen when the object is made and
+// unloaded when it goes. All sixteen entry points are looked up; the seven the tool calls are
+// forwarded, and an operation whose entry points are missing cannot run.
+class BusDriverLibrary : public BusDriver {
 public:
-    BusDriverLibrary();
-    virtual ~BusDriverLibrary();
+    // libraryFolder is looked in first, then the system loader searches as usual.
+    explicit BusDriverLibrary(const std::string& libraryFolder);
+    ~BusDriverLibrary() override;
     BusDriverLibrary(const BusDriverLibrary&) = delete;
     BusDriverLibrary& operator=(const BusDriverLibrary&) = delete;
 
-    bool IsLoaded() const { return m_loaded; }
-    // The result of the last library call that counts for the operation.
-    Result LastResult() const { return m_lastResult; }
-    Result LoadResult() const { return m_loadResult; }
+    bool IsLoaded() const { return m_library != nullptr; }
 
-    // Connects for diagnosis and disconnects again; the outcome is LastResult().
-    void TestConnection(const std::string& fileName, std::int32_t hardwareNumber);
-    // The node addresses that answered on the bus, copied into addresses; their count, or -1
-    // on any failure (addresses is then empty).
-    int ScanBus(const std::string& fileName, std::int32_t hardwareNumber,
-                std::vector<std::uint8_t>& addresses);
-    Result SetDeviceNumber(const std::string& fileName, std::int32_t hardwareNumber,
-                           std::int32_t deviceNumber);
-    Result SaveProprietaryConfiguration(const std::string& fileName);
+    bool CanRun(Operation operation) const override;
+    std::int32_t SetXMLFile(const char* fileName) override;
+    std::int32_t ConnectDiagnosis(std::int32_t hardwareNumber, std::int32_t* handle) override;
+    std::int32_t Disconnect(std::int32_t handle) override;
+    std::int32_t ScanBus(std::int32_t handle, std::uint8_t* count, std::uint8_t** buffer) override;
+    std::int32_t Delete(std::uint8_t* buffer) override;
+    std::int32_t SetHardwareID(std::int32_t hardwareNumber, std::int32_t deviceNumber,
+                               std::int32_t* value) override;
+    std::int32_t SaveProprietaryConfiguration() override;
 
 private:
     using AnyFunction = void (*)();
@@ -48,17 +44,6 @@ private:
     using SaveFunction = std::int32_t (*)();
 
     void ResolveEntryPoints();
-    // True when the library is loaded and has every entry point the operation calls;
-    // otherwise the last result becomes kBusDriverNotLoaded.
-    template <typename... Functions>
-    bool CanCall(Functions... functions) {
-        return Usable(((functions != nullptr) && ...));
-    }
-    bool Usable(bool entryPointsPresent);
-    Result Store(Result result);
-    bool NameFile(const std::string& fileName);
-    Result Connect(std::int32_t hardwareNumber, std::int32_t& handle);
-    int CopyScan(std::int32_t handle, std::vector<std::uint8_t>& addresses);
 
     std::unique_ptr<SharedLibrary> m_library;
     // The entry points the tool never calls are resolved all the same, as pointers of no
@@ -79,9 +64,6 @@ private:
     DeleteFunction m_delete = nullptr;
     SetHardwareIDFunction m_setHardwareID = nullptr;
     SaveFunction m_saveProprietaryConfiguration = nullptr;
-    bool m_loaded = false;
-    Result m_lastResult = kOk;
-    Result m_loadResult = kOk;
 };
 
 }  // namespace trelink

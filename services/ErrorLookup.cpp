@@ -1,7 +1,5 @@
 #include "services/ErrorLookup.h"
 
-#include <cstdio>
-
 #include "services/SharedLibrary.h"
 
 namespace trelink {
@@ -11,20 +9,13 @@ constexpr const char* kLibraryName = "ErrorLookUp.dll";
 constexpr std::size_t kBufferSize = 256;
 // One byte of the buffer stays ours, for the terminating zero a library may forget.
 constexpr std::int32_t kCapacity = kBufferSize - 1;
-
-std::string LoadFailureMessage(int errorCode) {
-    char text[96];
-    std::snprintf(text, sizeof text, "Can't load ErrorLookUp.dll. Error code: %i (%x)", errorCode,
-                  static_cast<unsigned>(errorCode));
-    return text;
-}
 }  // namespace
 
-ErrorLookup::ErrorLookup(bool withSetLanguage, const MessageSink& sink) {
+ErrorLookup::ErrorLookup(const std::string& libraryFolder, bool withSetLanguage) {
     int errorCode = 0;
-    m_library = SharedLibrary::Open(kLibraryName, &errorCode);
+    m_library = SharedLibrary::Open(kLibraryName, libraryFolder, &errorCode);
     if (!m_library) {
-        if (sink) sink(LoadFailureMessage(errorCode));
+        m_failure = LoadFailure{SharedLibrary::FileNameFor(kLibraryName), errorCode};
         return;
     }
     m_getErrorDescription = m_library->Entry<TextFunction>("GetErrorDescription");

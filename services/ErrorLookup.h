@@ -1,7 +1,8 @@
 #pragma once
 
-#include <functional>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "services/ResultCodes.h"
@@ -14,18 +15,22 @@ class SharedLibrary;
 // description and a suggested remedy in the current language.
 class ErrorLookup {
 public:
-    // Receives a finished message text that the caller shows to the user.
-    using MessageSink = std::function<void(const std::string&)>;
+    // Why the library could not be loaded: the file tried and the system's error number.
+    struct LoadFailure {
+        std::string fileName;
+        int errorCode = 0;
+    };
 
-    // Loads the library. When it cannot be loaded, sink (if any) receives
-    // "Can't load ErrorLookUp.dll. Error code: %i (%x)" with errno, and the object exists
-    // without entry points. withSetLanguage also resolves SetLanguage.
-    explicit ErrorLookup(bool withSetLanguage = false, const MessageSink& sink = {});
-    virtual ~ErrorLookup();
+    // Loads the library, looking in libraryFolder first. When it cannot be loaded the object
+    // exists without entry points and Failure() tells why; the caller reports it.
+    // withSetLanguage also resolves SetLanguage.
+    explicit ErrorLookup(const std::string& libraryFolder, bool withSetLanguage = false);
+    ~ErrorLookup();
     ErrorLookup(const ErrorLookup&) = delete;
     ErrorLookup& operator=(const ErrorLookup&) = delete;
 
     bool IsLoaded() const;
+    const std::optional<LoadFailure>& Failure() const { return m_failure; }
     // Empty texts when the library or an entry point is missing.
     std::string Description(Result code) const;
     std::string Remedy(Result code) const;
@@ -37,6 +42,7 @@ private:
     static std::string Ask(TextFunction function, Result code);
 
     std::unique_ptr<SharedLibrary> m_library;
+    std::optional<LoadFailure> m_failure;
     TextFunction m_getErrorDescription = nullptr;
     TextFunction m_getSolution = nullptr;
     LanguageFunction m_setLanguage = nullptr;

@@ -10,11 +10,6 @@ namespace trelink {
 using Result = std::int32_t;
 
 inline constexpr Result kOk = 0;
-inline constexpr Result kImageListFailed = -1;
-inline constexpr Result kPageOutOfRange = -2;
-inline constexpr Result kNoConfigFileName = -3;
-inline constexpr Result kNoSuchSetting = -4;
-inline constexpr Result kDeviceNumberDeclined = -6;
 inline constexpr Result kCannotLoad = 41233;
 inline constexpr Result kUnknownTypeName = 41238;
 inline constexpr Result kCannotSave = 41240;

@@ -8,18 +8,11 @@
 #include <cstring>
 #include <string_view>
 
-#include "services/ProgramPath.h"
-
 namespace trelink {
 
 namespace {
 
 constexpr int kLoadFlags = RTLD_NOW | RTLD_LOCAL;
-
-std::optional<std::string>& FirstFolderOverride() {
-    static std::optional<std::string> folder;
-    return folder;
-}
 
 bool EndsWithDll(const std::string& name) {
     constexpr std::string_view kSuffix = ".dll";
@@ -71,19 +64,9 @@ std::string SharedLibrary::FileNameFor(const std::string& bareName) {
     return "lib" + base + ".so";
 }
 
-void SharedLibrary::SetFirstFolderOverride(std::optional<std::string> folder) {
-    if (folder && folder->empty()) folder.reset();
-    FirstFolderOverride() = std::move(folder);
-}
-
-std::string SharedLibrary::FirstFolder() {
-    const auto& folder = FirstFolderOverride();
-    return folder ? *folder : ProgramFolder();
-}
-
-std::unique_ptr<SharedLibrary> SharedLibrary::Open(const std::string& bareName, int* errorCode) {
+std::unique_ptr<SharedLibrary> SharedLibrary::Open(const std::string& bareName,
+                                                   const std::string& folder, int* errorCode) {
     const std::string fileName = FileNameFor(bareName);
-    const std::string folder = FirstFolder();
     LoadAttempt inFolder;
     if (!folder.empty()) {
         const std::string path = folder + "/" + fileName;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace trelink {
@@ -10,18 +9,15 @@ namespace trelink {
 class SharedLibrary {
 public:
     // bareName is the library's name on the platform the tool comes from, "X.dll"; here it is
-    // the file "libX.so", looked for first in the program's own folder, then by the system
-    // loader. Null on failure, with *errorCode (when given) set to the errno of the failed load.
+    // the file "libX.so", looked for first in firstFolder (the program's own folder; empty
+    // skips it), then by the system loader. Null on failure, with *errorCode (when given) set
+    // to the errno of the failed load.
     static std::unique_ptr<SharedLibrary> Open(const std::string& bareName,
+                                               const std::string& firstFolder,
                                                int* errorCode = nullptr);
 
     // "X.dll" gives "libX.so"; a name without ".dll" only gets "lib" and ".so" around it.
     static std::string FileNameFor(const std::string& bareName);
-
-    // The folder looked in first, for every library of the process; empty restores the
-    // program's own folder. Tests point it at a folder of their own.
-    static void SetFirstFolderOverride(std::optional<std::string> folder);
-    static std::string FirstFolder();
 
     ~SharedLibrary();
     SharedLibrary(const SharedLibrary&) = delete;

@@ -1,11 +1,13 @@
 #include "store/ConfigChecker.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "services/IntText.h"
 #include "store/ConfigDocument.h"
+#include "store/MessageIds.h"
 #include "store/ParameterDefinition.h"
 
 namespace trelink {
@@ -28,21 +30,31 @@ Result ConfigChecker::GetFreeSlots(const std::string& typeDisplayName, int& free
     if (const Result result = m_document.FindTypeByName(typeDisplayName, type); result != kOk) {
         return result;
     }
-    // Read like a setting without hardware, so a "MaxNumHW" in the first entry overrides the
-    // catalogue's.
-    ParameterDefinition maximum("MaxNumHW");
-    if (const Result result = m_document.ReadParameter(kNoHardware, &maximum, type);
-        result != kOk) {
-        return result;
-    }
+    return GetFreeSlots(type, freeCount);
+}
+
+Result ConfigChecker::GetFreeSlots(int type, int& freeCount) const {
+    freeCount = 0;
+    int maximum = 0;
+    if (const Result result = GetMaximum(type, maximum); result != kOk) return result;
     int count = 0;
     if (const Result result = m_document.GetHardwareCount(count); result != kOk) return result;
     int used = 0;
     for (int number = 1; number <= count; ++number) {
         if (m_document.GetHardwareType(number) == type) ++used;
     }
-    freeCount = AtoiText(maximum.value) - used;
+    freeCount = maximum - used;
     return kOk;
+}
+
+Result ConfigChecker::GetMaximum(int type, int& maximum) const {
+    maximum = 0;
+    // Read like a setting without hardware, so a "MaxNumHW" in the first entry overrides the
+    // catalogue's.
+    ParameterDefinition record("MaxNumHW");
+    const Result result = m_document.ReadParameter(kNoHardware, &record, type);
+    if (result == kOk) maximum = AtoiText(record.value);
+    return result;
 }
 
 Result ConfigChecker::CanActivate(const std::string& typeDisplayName, int& permission) const {
@@ -51,12 +63,17 @@ Result ConfigChecker::CanActivate(const std::string& typeDisplayName, int& permi
     if (const Result result = m_document.FindTypeByName(typeDisplayName, type); result != kOk) {
         return result;
     }
+    return CanActivate(type, permission);
+}
+
+Result ConfigChecker::CanActivate(int type, int& permission, std::vector<int>* blocking) const {
+    permission = 0;
     int count = 0;
     if (const Result result = m_document.GetHardwareCount(count); result != kOk) return result;
-    TextList activeTypes;
+    std::vector<EntryValue> active;
     for (int number = 1; number <= count; ++number) {
         if (m_document.IsHardwareActive(number) == kActive) {
-            activeTypes.push_back(std::to_string(m_document.GetHardwareType(number)));
+            active.push_back({std::to_string(m_document.GetHardwareType(number)), number});
         }
     }
     TextList forbidden;
@@ -65,12 +82,19 @@ Result ConfigChecker::CanActivate(const std::string& typeDisplayName, int& permi
         return result;
     }
     // Textual comparison: only the plain decimal form of a type number matches.
+    bool refused = false;
     for (const std::string& text : forbidden) {
-        for (const std::string& active : activeTypes) {
-            if (text == active) return kOk;
+        for (const EntryValue& entry : active) {
+            if (text != entry.value) continue;
+            refused = true;
+            if (!blocking) return kOk;
+            if (std::find(blocking->begin(), blocking->end(), entry.hardwareNumber) ==
+                blocking->end()) {
+                blocking->push_back(entry.hardwareNumber);
+            }
         }
     }
-    permission = 1;
+    permission = refused ? 0 : 1;
     return kOk;
 }
 
@@ -78,10 +102,10 @@ Result ConfigChecker::CheckConfiguration(CheckFindingList& findings) const {
     if (const Result result = CheckUniqueValues(findings); result != kOk) return result;
     int active = 0;
     if (const Result result = CountActiveHardware(active); result != kOk) return result;
-    if (active == 0) findings.push_back({CheckFinding::kNoActiveHardware, {}});
+    if (active == 0) findings.push_back({Msg::kNothingActive, {}});
     int defaults = 0;
     if (const Result result = CountDefaultHardware(defaults); result != kOk) return result;
-    if (defaults != 1) findings.push_back({CheckFinding::kNoDefaultHardware, {}});
+    if (defaults != 1) findings.push_back({Msg::kNoSingleDefault, {}});
     return kOk;
 }
 
@@ -134,7 +158,7 @@ Result ConfigChecker::CheckUniqueValue(int type, const ParameterDefinition& defi
     for (std::size_t first = 0; first < entries.size(); ++first) {
         for (std::size_t later = first + 1; later < entries.size(); ++later) {
             if (entries[later].value != entries[first].value) continue;
-            findings.push_back({CheckFinding::kValueNotUnique,
+            findings.push_back({Msg::kValueNotUnique,
                                 {std::to_string(entries[first].hardwareNumber),
                                  std::to_string(entries[later].hardwareNumber),
                                  definition.displayName, entries[later].value}});

@@ -9,6 +9,7 @@
 #include "services/IntText.h"
 #include "services/PlatformDirectories.h"
 #include "store/ParameterDefinition.h"
+#include "store/XmlElements.h"
 
 namespace trelink {
 
@@ -16,7 +17,6 @@ namespace {
 
 constexpr const char* kConfiguration = "configuration";
 constexpr const char* kHardware = "Hardware";
-constexpr const char* kDefaultFileName = "trelinkconfig.xml";
 
 // Keep everything a person or the driver layer may have put into the file; only the
 // whitespace-only text between elements is dropped, and the save indents anew.
@@ -53,12 +53,12 @@ private:
 };
 
 // Walks all but the last name of path, as the path query does, and gives the node where the
-// last level starts (empty when some level has no match) and the last name. Consumes path.
-pugi::xml_node DescendToLastLevel(TextList& path, pugi::xml_node start, int hardwareNumber,
+// last level starts (empty when some level has no match) and the last name.
+pugi::xml_node DescendToLastLevel(const TextList& path, pugi::xml_node start, int hardwareNumber,
                                   std::string& lastName) {
-    while (start && path.size() > 1) {
-        const std::string name = path.front();
-        path.erase(path.begin());
+    if (path.empty()) return {};
+    for (std::size_t level = 0; start && level + 1 < path.size(); ++level) {
+        const std::string& name = path[level];
         const bool byNumber = name == kHardware && hardwareNumber != kNoHardware;
         int count = 0;
         pugi::xml_node match;
@@ -73,13 +73,30 @@ pugi::xml_node DescendToLastLevel(TextList& path, pugi::xml_node start, int hard
         if (!match) return {};
         start = match.first_child();
     }
-    if (!start || path.empty()) return {};
-    lastName = path.front();
-    path.erase(path.begin());
+    if (!start) return {};
+    lastName = path.back();
     return start;
 }
 
 }  // namespace
+
+struct ConfigDocument::Tree {
+    pugi::xml_document document;
+    pugi::xml_node root;  // the document element of the last successful load
+    pugi::xml_encoding encoding = pugi::encoding_utf8;
+
+    // Where every path of the store starts.
+    pugi::xml_node Start() const { return root.first_child(); }
+    pugi::xml_node Configuration() const { return root.child(kConfiguration); }
+    pugi::xml_node Hardware(int hardwareNumber) const {
+        if (hardwareNumber < 1) return {};
+        int count = 0;
+        for (pugi::xml_node hardware : Configuration().children(kHardware)) {
+            if (++count == hardwareNumber) return hardware;
+        }
+        return {};
+    }
+};
 
 std::string ElementText(pugi::xml_node element) {
     std::string text;
@@ -104,7 +121,7 @@ void SetElementText(pugi::xml_node element, const std::string& text) {
 }
 
 ConfigDocument::ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup)
-    : m_errorLookup(std::move(errorLookup)), m_document(std::make_unique<pugi::xml_document>()) {}
+    : m_errorLookup(std::move(errorLookup)), m_tree(std::make_unique<Tree>()) {}
 
 ConfigDocument::ConfigDocument() : ConfigDocument(nullptr) {}
 
@@ -124,13 +141,13 @@ Result ConfigDocument::Load() {
     if (!std::filesystem::is_regular_file(m_path, error)) return kCannotLoad;
     // Parse into a fresh tree and take it only when the whole file parsed: a half-parsed
     // tree saved later would cut the user's file off at the first error.
-    auto document = std::make_unique<pugi::xml_document>();
+    auto tree = std::make_unique<Tree>();
     const pugi::xml_parse_result parsed =
-        document->load_file(m_path.c_str(), kParseOptions, pugi::encoding_auto);
-    if (!parsed || !document->document_element()) return kCannotLoad;
-    m_document = std::move(document);
-    m_encoding = parsed.encoding;
-    m_root = m_document->document_element();
+        tree->document.load_file(m_path.c_str(), kParseOptions, pugi::encoding_auto);
+    if (!parsed || !tree->document.document_element()) return kCannotLoad;
+    tree->encoding = parsed.encoding;
+    tree->root = tree->document.document_element();
+    m_tree = std::move(tree);
     m_unsaved = false;
     return kOk;
 }
@@ -141,11 +158,12 @@ Result ConfigDocument::Save() {
         return kCannotSave;
     }
     unsigned flags = pugi::format_indent | pugi::format_no_declaration;
-    if (m_encoding != pugi::encoding_utf8 && m_encoding != pugi::encoding_latin1) {
+    const pugi::xml_encoding encoding = m_tree->encoding;
+    if (encoding != pugi::encoding_utf8 && encoding != pugi::encoding_latin1) {
         flags |= pugi::format_write_bom;  // UTF-16/32 are not recognisable without it
     }
     StringWriter writer;
-    m_document->save(writer, "\t", flags, m_encoding);
+    m_tree->document.save(writer, "\t", flags, encoding);
     const SaveError error =
         WriteFileAtomically(m_path, writer.Bytes(), m_sink ? *m_sink : DefaultFileSink());
     // After a failed save the tree is ahead of the file until a save succeeds.
@@ -153,32 +171,22 @@ Result ConfigDocument::Save() {
     return m_unsaved ? kCannotSave : kOk;
 }
 
-pugi::xml_node ConfigDocument::StartNode() const {
-    return m_root.first_child();
-}
-
-Result ConfigDocument::QueryValues(TextList* path, TextList* results, pugi::xml_node start,
-                                   int hardwareNumber, ParameterDefinitionList* definitions) const {
-    if (!start) return kOk;
-    if (!path || !results) return kInvalidPointer;
+Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,
+                                   ParameterDefinitionList* definitions) const {
     std::string name;
-    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber, name);
+    const pugi::xml_node level = DescendToLastLevel(path, m_tree->Start(), hardwareNumber, name);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
         if (!HasName(node, name)) continue;
-        results->push_back(ElementText(node));
-        if (definitions) {
-            definitions->Append(ParameterDefinition::FromDefinitionElement(node, name, m_language));
-        }
+        results.push_back(ElementText(node));
+        if (definitions) definitions->Append(DefinitionFromElement(node, name, m_language));
     }
     return kOk;
 }
 
-Result ConfigDocument::SetValue(TextList* path, const std::string& value, pugi::xml_node start,
+Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
                                 int hardwareNumber) {
-    if (!start) return kOk;
-    if (!path) return kInvalidPointer;
     std::string name;
-    const pugi::xml_node level = DescendToLastLevel(*path, start, hardwareNumber, name);
+    const pugi::xml_node level = DescendToLastLevel(path, m_tree->Start(), hardwareNumber, name);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
         if (!HasName(node, name)) continue;
         if (!m_unsaved && ElementText(node) == value) return SaveUnchanged();
@@ -204,22 +212,9 @@ Result ConfigDocument::SaveUnchanged() {
     return Save();
 }
 
-pugi::xml_node ConfigDocument::FindConfiguration() const {
-    return m_root.child(kConfiguration);
-}
-
-pugi::xml_node ConfigDocument::FindHardware(int hardwareNumber) const {
-    if (hardwareNumber < 1) return {};
-    int count = 0;
-    for (pugi::xml_node hardware : FindConfiguration().children(kHardware)) {
-        if (++count == hardwareNumber) return hardware;
-    }
-    return {};
-}
-
 Result ConfigDocument::GetHardwareCount(int& count) const {
     count = 0;
-    for ([[maybe_unused]] pugi::xml_node hardware : FindConfiguration().children(kHardware))
+    for ([[maybe_unused]] pugi::xml_node hardware : m_tree->Configuration().children(kHardware))
         ++count;
     return kOk;
 }
@@ -228,9 +223,9 @@ Result ConfigDocument::GetHardwareState(int hardwareNumber, int& isActive, int& 
                                         int& errorCode) const {
     isActive = isDefault = errorCode = 0;
     const auto read = [&](const char* element, int& out) {
-        TextList path{kConfiguration, kHardware, element};
         TextList texts;
-        const Result result = QueryValues(&path, &texts, StartNode(), hardwareNumber);
+        const Result result =
+            QueryValues({kConfiguration, kHardware, element}, texts, hardwareNumber);
         if (!texts.empty()) out = AtoiText(texts.front());
         return result;
     };
@@ -243,8 +238,7 @@ Result ConfigDocument::GetHardwareState(int hardwareNumber, int& isActive, int& 
 Result ConfigDocument::SetHardwareState(int hardwareNumber, int isActive, int isDefault,
                                         int errorCode) {
     const auto write = [&](const char* element, const std::string& value) {
-        TextList path{kConfiguration, kHardware, element};
-        return SetValue(&path, value, StartNode(), hardwareNumber);
+        return SetValue({kConfiguration, kHardware, element}, value, hardwareNumber);
     };
     if (Result r = write("IsActive", isActive ? "1" : "0"); r != kOk) return r;
     if (Result r = write("IsDefault", isDefault ? "1" : "0"); r != kOk) return r;
@@ -264,7 +258,7 @@ Result ConfigDocument::SetHardwareState(int hardwareNumber, int isActive, int is
 }
 
 std::string ConfigDocument::GetHardwareValue(int hardwareNumber, const std::string& name) const {
-    const pugi::xml_node value = FindHardware(hardwareNumber).child(name.c_str());
+    const pugi::xml_node value = m_tree->Hardware(hardwareNumber).child(name.c_str());
     return value ? ElementText(value) : std::string();
 }
 
@@ -292,7 +286,7 @@ Result ConfigDocument::AddHardwareOfType(int type) {
         defaults.Append(std::move(record));
     }
 
-    pugi::xml_node configuration = FindConfiguration();
+    pugi::xml_node configuration = m_tree->Configuration();
     if (!configuration) return kNoConfigurationElement;
     pugi::xml_node hardware = configuration.append_child(kHardware);
     const auto append = [&hardware](const std::string& name, const std::string& text) {
@@ -311,10 +305,9 @@ Result ConfigDocument::AddHardwareOfType(int type) {
 }
 
 Result ConfigDocument::RemoveHardware(int hardwareNumber) {
-    const pugi::xml_node hardware = FindHardware(hardwareNumber);
+    const pugi::xml_node hardware = m_tree->Hardware(hardwareNumber);
     if (!hardware) return kOk;
-    pugi::xml_node configuration = FindConfiguration();
-    configuration.remove_child(hardware);
+    m_tree->Configuration().remove_child(hardware);
     return Save();
 }
 

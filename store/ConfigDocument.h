@@ -6,8 +6,6 @@
 #include <optional>
 #include <string>
 
-#include <pugixml.hpp>
-
 #include "services/ResultCodes.h"
 #include "store/TextList.h"
 
@@ -29,10 +27,13 @@ class ParameterDefinitionList;
 // -1 means no particular entry.
 class ConfigDocument {
 public:
+    // The file the driver layer looks for when no other name is configured.
+    static constexpr const char* kDefaultFileName = "trelinkconfig.xml";
+
     ConfigDocument();
     // errorLookup is the document's own lookup, kept for its lifetime; may be null.
     explicit ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup);
-    virtual ~ConfigDocument();
+    ~ConfigDocument();
     ConfigDocument(const ConfigDocument&) = delete;
     ConfigDocument& operator=(const ConfigDocument&) = delete;
 
@@ -42,19 +43,18 @@ public:
     Result Save();
     const std::string& Path() const { return m_path; }
 
-    // The first child of the root element: where every path of the store starts.
-    pugi::xml_node StartNode() const;
-
-    // Path query. path is consumed from the front; texts are appended to results; with
-    // definitions, a record is built from every element matched at the last level.
-    Result QueryValues(TextList* path, TextList* results, pugi::xml_node start, int hardwareNumber,
+    // Path query from the root element's first child: at "Hardware" the hardware number
+    // selects (unless it is kNoHardware), at every other level the first element of the name
+    // wins, and every element of the last name appends its text to results. With definitions,
+    // a record is also built from every element matched at the last level. Before a file has
+    // been loaded nothing is found.
+    Result QueryValues(const TextList& path, TextList& results, int hardwareNumber,
                        ParameterDefinitionList* definitions = nullptr) const;
     // Path write: the first element matched at the last level gets value, then the file is
     // saved (a value equal to the element's text leaves the file alone but still reports a
     // file that could not be saved). Nothing is ever created; a path that matches nothing
     // writes and saves nothing.
-    Result SetValue(TextList* path, const std::string& value, pugi::xml_node start,
-                    int hardwareNumber);
+    Result SetValue(const TextList& path, const std::string& value, int hardwareNumber);
 
     Result GetHardwareCount(int& count) const;
     Result GetHardwareState(int hardwareNumber, int& isActive, int& isDefault,
@@ -92,8 +92,8 @@ public:
     void SetFileSink(FileSink* sink) { m_sink = sink; }
 
 private:
-    pugi::xml_node FindConfiguration() const;
-    pugi::xml_node FindHardware(int hardwareNumber) const;
+    struct Tree;
+
     Result SaveUnchanged();
     // Calls visit with each type's "TypeId" text and display name, in catalogue order, until it
     // returns true.
@@ -102,17 +102,11 @@ private:
 
     std::unique_ptr<ErrorLookup> m_errorLookup;
     std::string m_path;
-    std::unique_ptr<pugi::xml_document> m_document;
-    pugi::xml_node m_root;
-    pugi::xml_encoding m_encoding = pugi::encoding_utf8;
+    // The parsed file: its DOM, root element and encoding. Never null.
+    std::unique_ptr<Tree> m_tree;
     int m_language = 0;
     FileSink* m_sink = nullptr;
     bool m_unsaved = false;
 };
-
-// The texts of an element and everything below it, concatenated in document order.
-std::string ElementText(pugi::xml_node element);
-// Replaces the element's content with one text node.
-void SetElementText(pugi::xml_node element, const std::string& text);
 
 }  // namespace trelink

@@ -13,8 +13,7 @@ constexpr const char* kCatalogue = "Hardwaretypes";
 }  // namespace
 
 Result ConfigDocument::GetTypeIds(TextList& typeIds) const {
-    TextList path{kCatalogue, "TypeId"};
-    return QueryValues(&path, &typeIds, StartNode(), kNoHardware);
+    return QueryValues({kCatalogue, "TypeId"}, typeIds, kNoHardware);
 }
 
 Result ConfigDocument::GetHardwareName(std::string& name, int hardwareNumber,
@@ -22,9 +21,9 @@ Result ConfigDocument::GetHardwareName(std::string& name, int hardwareNumber,
     const std::string typeElement = hardwareNumber == kNoHardware
                                         ? typeElementName
                                         : TypeElementName(GetHardwareType(hardwareNumber));
-    TextList path{kCatalogue, typeElement, "HWName" + std::to_string(m_language)};
     TextList found;
-    const Result result = QueryValues(&path, &found, StartNode(), kNoHardware);
+    const Result result = QueryValues(
+        {kCatalogue, typeElement, "HWName" + std::to_string(m_language)}, found, kNoHardware);
     if (!found.empty()) name = found.front();
     return result;
 }
@@ -63,8 +62,7 @@ Result ConfigDocument::FindTypeByName(const std::string& displayName, int& type)
 
 Result ConfigDocument::GetTypeValues(int type, const std::string& elementName,
                                      TextList& values) const {
-    TextList path{kCatalogue, TypeElementName(type), elementName};
-    return QueryValues(&path, &values, StartNode(), kNoHardware);
+    return QueryValues({kCatalogue, TypeElementName(type), elementName}, values, kNoHardware);
 }
 
 Result ConfigDocument::GetDriverNames(int hardwareNumber, TextList* names, int type) const {

@@ -27,8 +27,8 @@ std::int32_t ConfigDocument::ParameterTypeFromName(const std::string& typeName) 
 }
 
 Result ConfigDocument::ListParameterNamesOfType(int type, TextList& names) const {
-    TextList path{"Hardwaretypes", TypeElementName(type), "Resources", "ParameterName"};
-    return QueryValues(&path, &names, StartNode(), kNoHardware);
+    return QueryValues({"Hardwaretypes", TypeElementName(type), "Resources", "ParameterName"},
+                       names, kNoHardware);
 }
 
 Result ConfigDocument::ListParameterNamesOfHardware(int hardwareNumber, TextList& names) const {
@@ -40,26 +40,25 @@ Result ConfigDocument::ReadParameter(int hardwareNumber, ParameterDefinition* re
     if (record == nullptr) return kInvalidPointer;
     if (type == 0) type = GetHardwareType(hardwareNumber);
 
-    TextList definitionPath{"Hardwaretypes", TypeElementName(type), record->name};
     TextList definitionTexts;
     ParameterDefinitionList definitions;
     const Result definitionResult =
-        QueryValues(&definitionPath, &definitionTexts, StartNode(), kNoHardware, &definitions);
+        QueryValues({"Hardwaretypes", TypeElementName(type), record->name}, definitionTexts,
+                    kNoHardware, &definitions);
     if (definitionResult != kOk) return definitionResult;
     if (!definitions.IsEmpty()) record->CopyFrom(definitions.At(0));
 
     // Without an element of its own the entry shows the definition's text, copied above.
-    TextList valuePath{"configuration", "Hardware", record->name};
     TextList values;
-    const Result valueResult = QueryValues(&valuePath, &values, StartNode(), hardwareNumber);
+    const Result valueResult =
+        QueryValues({"configuration", "Hardware", record->name}, values, hardwareNumber);
     if (!values.empty()) record->value = values.front();
     return valueResult;
 }
 
 Result ConfigDocument::WriteParameterValue(int hardwareNumber, const ParameterDefinition* record) {
     if (record == nullptr) return kInvalidPointer;
-    TextList path{"configuration", "Hardware", record->name};
-    return SetValue(&path, record->value, StartNode(), hardwareNumber);
+    return SetValue({"configuration", "Hardware", record->name}, record->value, hardwareNumber);
 }
 
 ParameterDefinition* ConfigDocument::FindParameterByDisplayName(const ParameterDefinitionList& list,

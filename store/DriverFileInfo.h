@@ -15,7 +15,6 @@ public:
 
     explicit DriverFileInfo(const std::string& path, const PlatformDirectories& directories =
                                                          PlatformDirectories::Default());
-    virtual ~DriverFileInfo() = default;
 
     const std::string& FullPath() const { return m_fullPath; }
     const std::string& FileName() const { return m_fileName; }

@@ -16,7 +16,6 @@ public:
     explicit HardwareOffer(const ConfigDocument& document,
                            const PlatformDirectories& directories = PlatformDirectories::Default())
         : m_document(document), m_directories(directories) {}
-    virtual ~HardwareOffer() = default;
 
     // Appends the offered names; on a failing lookup (41238 when a display name leads to no
     // type) returns its code, and the names appended so far stay.

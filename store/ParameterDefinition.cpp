@@ -2,6 +2,7 @@
 
 #include "services/IntText.h"
 #include "store/ConfigDocument.h"
+#include "store/XmlElements.h"
 
 namespace trelink {
 
@@ -41,8 +42,8 @@ std::string DisplayNameOf(pugi::xml_node element, int language) {
 
 }  // namespace
 
-std::unique_ptr<ParameterDefinition> ParameterDefinition::FromDefinitionElement(
-    pugi::xml_node element, const std::string& name, int language) {
+std::unique_ptr<ParameterDefinition> DefinitionFromElement(pugi::xml_node element,
+                                                           const std::string& name, int language) {
     auto record = std::make_unique<ParameterDefinition>(name);
     record->value = ElementText(element);
     record->minimum = BoundAttribute(element, "Min", record->minimum);

@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include <pugixml.hpp>
-
 #include "store/TextList.h"
 
 namespace trelink {
@@ -41,13 +39,6 @@ class ParameterDefinition {
 public:
     ParameterDefinition() = default;
     explicit ParameterDefinition(std::string parameterName) : name(std::move(parameterName)) {}
-    virtual ~ParameterDefinition() = default;
-
-    // Builds a record from a definition element of the catalogue: value is the element's
-    // text, the rest comes from its attributes; language selects "DisplayName%i".
-    static std::unique_ptr<ParameterDefinition> FromDefinitionElement(pugi::xml_node element,
-                                                                      const std::string& name,
-                                                                      int language);
 
     void Reset();
     // Copies every field; the source's choices are appended to this record's list.

@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "store/MessageIds.h"
 #include "ui/DialogUnits.h"
-#include "ui/StringId.h"
 #include "ui/StringTable.h"
 
 namespace trelink {

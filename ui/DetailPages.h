@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/ResultCodes.h"
+#include "ui/UiResults.h"
 
 class QGroupBox;
 class QLabel;

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QList>
 
-#include "services/ResultCodes.h"
+#include "ui/UiResults.h"
 
 namespace trelink {
 

@@ -3,8 +3,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include "store/MessageIds.h"
 #include "ui/HardwareImageList.h"
-#include "ui/StringId.h"
 #include "ui/StringTable.h"
 
 namespace trelink {

@@ -6,10 +6,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "services/BusDriverLibrary.h"
+#include "commands/CommandResults.h"
+#include "services/BusDriverSession.h"
 #include "services/ErrorLookup.h"
 #include "store/ConfigDocument.h"
 #include "store/HardwareOffer.h"
+#include "store/MessageIds.h"
 #include "ui/AddHardwareDialog.h"
 #include "ui/DetailPages.h"
 #include "ui/DialogUnits.h"
@@ -18,18 +20,10 @@
 #include "ui/HardwareList.h"
 #include "ui/MainMenu.h"
 #include "ui/Prompter.h"
-#include "ui/StringId.h"
 #include "ui/StringTable.h"
 
 namespace trelink {
 namespace {
-
-constexpr const char* kConfigSection = "XMLConfig";
-constexpr const char* kConfigKey = "Configfilename";
-constexpr const char* kDefaultConfigFile = "trelinkconfig.xml";
-constexpr const char* kOptionsSection = "Options";
-constexpr const char* kLanguageKey = "Language";
-constexpr int kDefaultLanguage = 44;
 
 QStringList ToStringList(const TextList& texts) {
     QStringList list;
@@ -40,17 +34,20 @@ QStringList ToStringList(const TextList& texts) {
 }  // namespace
 
 MainWindow::MainWindow(ConfigDocument& document, const std::string& settingsPath,
-                       Prompter& prompter, QWidget* parent)
+                       Prompter& prompter, const std::string& libraryFolder, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_document(document),
       m_settings(settingsPath),
+      m_busDrivers(libraryFolder),
       m_prompter(prompter),
       m_checker(document) {
     // A missing lookup library is reported here, before the window shows.
-    m_errorLookup = std::make_unique<ErrorLookup>(true, [this](const std::string& text) {
-        m_prompter.ShowMessage(nullptr, QString::fromStdString(text), Prompter::Icon::Stop);
-    });
+    m_errorLookup = std::make_unique<ErrorLookup>(libraryFolder, true);
+    if (const auto& failure = m_errorLookup->Failure()) {
+        m_prompter.ShowMessage(nullptr, StringTable::LoadFailureText(*failure),
+                               Prompter::Icon::Stop);
+    }
     CreateControls();
     ConnectCommands();
 }
@@ -145,13 +142,13 @@ void MainWindow::SetUpWindow() {
 }
 
 Result MainWindow::LoadConfiguration() {
-    const std::string fileName = m_settings.ReadString(kConfigSection, kConfigKey, "");
+    const std::string fileName = m_settings.ConfiguredFileName();
     if (fileName.empty()) return kNoConfigFileName;
     return m_document.SetConfigFile(fileName);
 }
 
 Result MainWindow::LoadStoredLanguage() {
-    LoadLanguage(m_settings.ReadInt(kOptionsSection, kLanguageKey, kDefaultLanguage));
+    LoadLanguage(m_settings.Language());
     return kOk;
 }
 
@@ -220,7 +217,7 @@ Result MainWindow::ProbeAllHardware() {
     // One message for a read-only file, however many entries there are.
     bool saveFailureReported = false;
     for (int number = 1; number <= count; ++number) {
-        BusDriverLibrary library;
+        BusDriverSession library(m_busDrivers);
         library.TestConnection(fileName, number);
         int isActive = 0;
         int isDefault = 0;
@@ -247,15 +244,16 @@ void MainWindow::ReportInternalError(int site, Result code) {
 bool MainWindow::LoadLanguage(int language) {
     m_catalogue.Unload();
     if (!m_catalogue.Load(language)) {
-        m_prompter.ShowMessage(
-            this, QStringLiteral("Can't load %1").arg(LanguageCatalogue::FileNameFor(language)),
-            Prompter::Icon::Stop);
+        m_prompter.ShowMessage(this,
+                               StringTable::Format(Msg::kCannotLoadLanguage,
+                                                   {LanguageCatalogue::FileNameFor(language)}),
+                               Prompter::Icon::Stop);
         return false;
     }
     m_menu->Retext();
     m_errorLookup->SetLanguage(language);
     m_document.SetLanguage(language);
-    m_menu->MarkLanguage(m_settings.ReadInt(kOptionsSection, kLanguageKey, kDefaultLanguage));
+    m_menu->MarkLanguage(m_settings.Language());
     RetextWindow();
     return true;
 }
@@ -341,7 +339,7 @@ void MainWindow::Activate() {
         return;
     }
     FillHardwareList();
-    BusDriverLibrary library;
+    BusDriverSession library(m_busDrivers);
     library.SaveProprietaryConfiguration(BusDriverFileName());
 }
 
@@ -434,8 +432,8 @@ void MainWindow::Check() {
 
 QStringList MainWindow::FindingTexts(const CheckFindingList& findings) const {
     QStringList texts;
-    for (const CheckFinding& finding : findings) {
-        texts.append(StringTable::Format(finding.messageId, ToStringList(finding.arguments)));
+    for (const Message& finding : findings) {
+        texts.append(StringTable::Format(finding.id, ToStringList(finding.arguments)));
     }
     return texts;
 }
@@ -452,9 +450,9 @@ void MainWindow::LeaveWith(int result, bool saveDriverConfiguration) {
     CheckFindingList findings;
     m_checker.CheckConfiguration(findings);
     // Held until the question is answered, then unloaded.
-    std::unique_ptr<BusDriverLibrary> library;
+    std::unique_ptr<BusDriverSession> library;
     if (saveDriverConfiguration) {
-        library = std::make_unique<BusDriverLibrary>();
+        library = std::make_unique<BusDriverSession>(m_busDrivers);
         library->SaveProprietaryConfiguration(BusDriverFileName());
     }
     if (!findings.empty() &&
@@ -467,7 +465,7 @@ void MainWindow::LeaveWith(int result, bool saveDriverConfiguration) {
 }
 
 std::string MainWindow::BusDriverFileName() const {
-    return m_settings.ReadString(kConfigSection, kConfigKey, kDefaultConfigFile);
+    return m_settings.ConfigFileName();
 }
 
 void MainWindow::ShowCannotSave() {

@@ -4,10 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "services/IniFile.h"
+#include "commands/ProgramSettings.h"
+#include "services/BusDriver.h"
 #include "services/ResultCodes.h"
-#include "store/CheckFinding.h"
 #include "store/ConfigChecker.h"
+#include "store/Message.h"
 #include "ui/HardwareImageList.h"
 #include "ui/LanguageCatalogue.h"
 
@@ -51,9 +52,10 @@ public:
         kSiteActivateWrite = 1250,
     };
 
-    // settingsPath is the program's settings file; every prompt goes through prompter.
+    // settingsPath is the program's settings file; every prompt goes through prompter; the
+    // outside libraries are looked for in libraryFolder first.
     MainWindow(ConfigDocument& document, const std::string& settingsPath, Prompter& prompter,
-               QWidget* parent = nullptr);
+               const std::string& libraryFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Runs the set-up steps before the window is first shown. A failing step is reported and
@@ -113,7 +115,8 @@ private:
     void Inform(int messageId);
 
     ConfigDocument& m_document;
-    IniFile m_settings;
+    ProgramSettings m_settings;
+    LibraryBusDriverFactory m_busDrivers;
     Prompter& m_prompter;
     ConfigChecker m_checker;
     std::unique_ptr<ErrorLookup> m_errorLookup;

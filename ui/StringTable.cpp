@@ -6,7 +6,8 @@
 #include <array>
 #include <utility>
 
-#include "ui/StringId.h"
+#include "store/Message.h"
+#include "store/MessageIds.h"
 
 namespace trelink {
 namespace {
@@ -100,6 +101,10 @@ constexpr std::array kTable = {
     //% "Fehler beim Speichern der Konfigurationsdatei. Die Datei ist eventuell "
     //% "schreibgeschützt, oder Sie verfügen nicht über die notwendigen Zugriffsrechte."
     std::pair{Msg::kCannotSave, QT_TRID_NOOP("137")},
+    //% "Can't load %s. Error code: %i (%x)"
+    std::pair{Msg::kCannotLoadErrorLookup, QT_TRID_NOOP("errorlookup.cantload")},
+    //% "Can't load %s"
+    std::pair{Msg::kCannotLoadLanguage, QT_TRID_NOOP("language.cantload")},
 };
 
 const char* TextIdFor(int id) {
@@ -107,10 +112,6 @@ const char* TextIdFor(int id) {
         if (number == id) return textId;
     }
     return nullptr;
-}
-
-bool IsPlaceholder(QChar c) {
-    return c == u's' || c == u'i' || c == u'd';
 }
 
 }  // namespace
@@ -125,22 +126,16 @@ QString StringTable::Format(int id, const QStringList& arguments) {
 }
 
 QString StringTable::FillPlaceholders(const QString& pattern, const QStringList& arguments) {
-    QString result;
-    qsizetype next = 0;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const bool escape = pattern[i] == u'%' && i + 1 < pattern.size();
-        if (escape && pattern[i + 1] == u'%') {
-            result += u'%';
-            ++i;
-        } else if (escape && IsPlaceholder(pattern[i + 1])) {
-            result += next < arguments.size() ? arguments[next] : QString();
-            ++next;
-            ++i;
-        } else {
-            result += pattern[i];
-        }
-    }
-    return result;
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(arguments.size()));
+    for (const QString& argument : arguments) texts.push_back(argument.toStdString());
+    return QString::fromStdString(trelink::FillPlaceholders(pattern.toStdString(), texts));
+}
+
+QString StringTable::LoadFailureText(const ErrorLookup::LoadFailure& failure) {
+    return Format(Msg::kCannotLoadErrorLookup,
+                  {QString::fromStdString(failure.fileName), QString::number(failure.errorCode),
+                   QString::number(static_cast<unsigned>(failure.errorCode), 16)});
 }
 
 bool StringTable::InstallBuiltInCatalogue() {

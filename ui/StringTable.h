@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "services/ErrorLookup.h"
+
 namespace trelink {
 
 // The numbered texts of the interface. They are looked up through qtTrId, so the catalogue
@@ -16,6 +18,9 @@ public:
     // Fills "%s", "%i" and "%d" in order from arguments; "%%" gives "%". A placeholder without
     // an argument becomes empty, so a catalogue text can never read past the arguments.
     static QString FillPlaceholders(const QString& pattern, const QStringList& arguments);
+
+    // The message that the error-lookup library could not be loaded, naming the file tried.
+    static QString LoadFailureText(const ErrorLookup::LoadFailure& failure);
 
     // Installs the built-in German catalogue; true when it was found in the program.
     static bool InstallBuiltInCatalogue();

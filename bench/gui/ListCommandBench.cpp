@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "services/ProgramPath.h"
 #include "store/ConfigDocument.h"
 #include "ui/AddHardwareDialog.h"
 #include "ui/HardwareList.h"
@@ -71,8 +72,8 @@ private:
     void Grow() const {
         ConfigDocument document;
         document.SetConfigFile(ConfigPath());
-        TextList path{"Hardwaretypes", "Type" + std::to_string(kAddedType), "MaxNumHW"};
-        document.SetValue(&path, "1000", document.StartNode(), -1);
+        document.SetValue({"Hardwaretypes", "Type" + std::to_string(kAddedType), "MaxNumHW"},
+                          "1000", -1);
         int count = 0;
         document.GetHardwareCount(count);
         for (int turn = 0; count < kEntries; ++turn, ++count) {
@@ -87,7 +88,8 @@ private:
 struct Session {
     Session() {
         document.SetConfigFile(configuration.ConfigPath());
-        window = std::make_unique<MainWindow>(document, configuration.SettingsPath(), prompter);
+        window = std::make_unique<MainWindow>(document, configuration.SettingsPath(), prompter,
+                                              ProgramFolder());
         window->Initialise();
     }
 

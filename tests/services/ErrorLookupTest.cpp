@@ -2,13 +2,15 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
+
 #include <filesystem>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "services/ProgramPath.h"
 #include "tests/common/TempDir.h"
-#include "tests/services/FirstFolderScope.h"
 #include "tests/services/MisbehavingLibrary.h"
 
 namespace trelink {
@@ -18,11 +20,11 @@ TEST(ErrorLookupTest, AnUnterminatedTextIsCutAndMissingEntryPointsCallNothing) {
     test::MisbehavingLibrary fake("ErrorLookUp.dll");
     ASSERT_TRUE(fake.IsLoaded());
     // Only an instance asked for it resolves SetLanguage.
-    ErrorLookup withoutLanguage;
+    ErrorLookup withoutLanguage(test::kMisbehavingFolder);
     withoutLanguage.SetLanguage(44);
     EXPECT_EQ(fake.Calls(), "");
 
-    ErrorLookup lookup(true);
+    ErrorLookup lookup(test::kMisbehavingFolder, true);
     lookup.SetLanguage(44);
     // The test library fills every byte it may and never terminates.
     EXPECT_EQ(lookup.Description(41245), std::string(255, 'x'));
@@ -31,36 +33,38 @@ TEST(ErrorLookupTest, AnUnterminatedTextIsCutAndMissingEntryPointsCallNothing) {
     EXPECT_EQ(lookup.Remedy(41245), "");
 }
 
-// Each failure names the error of the file that was there: decimal first, then lower-case hex.
+// Each failure names the file tried and the error of the file that was there.
 TEST(ErrorLookupTest, AMissingLibraryIsReportedWithItsErrorCodeAndGivesEmptyTexts) {
     const test::TempDir folder;
-    const test::FirstFolderScope scope(folder.Path().string());
+    const std::string first = folder.Path().string();
     if (void* installed = ::dlopen("libErrorLookUp.so", RTLD_NOW)) {
         ::dlclose(installed);
         GTEST_SKIP() << "libErrorLookUp.so is installed on this system";
     }
-    std::vector<std::string> messages;
-    const auto sink = [&messages](const std::string& text) { messages.push_back(text); };
-    ErrorLookup missing(true, sink);
+    std::vector<int> codes;
+    const auto record = [&codes](const ErrorLookup& lookup) {
+        ASSERT_TRUE(lookup.Failure());
+        // The file really tried on this platform, not the name of the platform the tool came from.
+        EXPECT_EQ(lookup.Failure()->fileName, "libErrorLookUp.so");
+        codes.push_back(lookup.Failure()->errorCode);
+    };
+    ErrorLookup missing(first, true);
+    record(missing);
     EXPECT_FALSE(missing.IsLoaded());
     EXPECT_EQ(missing.Description(0), "");
     EXPECT_EQ(missing.Remedy(41245), "");
     missing.SetLanguage(44);
 
     std::filesystem::create_directory(folder.File("libErrorLookUp.so"));
-    ErrorLookup folderInItsPlace(false, sink);
+    record(ErrorLookup(first));
     std::filesystem::remove(folder.File("libErrorLookUp.so"));
     folder.Write("libErrorLookUp.so", "not a library");
-    ErrorLookup notALibrary(false, sink);
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "Can't load ErrorLookUp.dll. Error code: 2 (2)",
-                            "Can't load ErrorLookUp.dll. Error code: 21 (15)",
-                            "Can't load ErrorLookUp.dll. Error code: 8 (8)",
-                        }));
+    record(ErrorLookup(first));
+    EXPECT_EQ(codes, (std::vector<int>{ENOENT, EISDIR, ENOEXEC}));
 }
 
 TEST(ErrorLookupTest, TextsComeInTheLanguageSetLast) {
-    ErrorLookup lookup(true);
+    ErrorLookup lookup(ProgramFolder(), true);
     ASSERT_TRUE(lookup.IsLoaded()) << "libErrorLookUp.so is not beside the test program";
     EXPECT_EQ(lookup.Description(kOk), "Das Gerät ist betriebsbereit.");
     const std::string germanRemedy = lookup.Remedy(kBusDriverNotLoaded);

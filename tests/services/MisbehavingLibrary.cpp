@@ -13,7 +13,6 @@ std::int32_t g_connectResult = 0;
 std::int32_t g_scanResult = 0;
 std::uint8_t g_scanCount = 3;
 std::uint8_t g_scanNodes[] = {5, 6, 7};
-bool g_scanWithoutBuffer = false;
 constexpr std::int32_t kHandle = 7;
 constexpr std::int32_t kDisconnectResult = 99;
 
@@ -31,17 +30,12 @@ EXPORTED void MisbehavingReset() {
     g_calls.clear();
     g_setXMLFileResult = g_connectResult = g_scanResult = 0;
     g_scanCount = 3;
-    g_scanWithoutBuffer = false;
 }
 EXPORTED void MisbehavingSetResults(std::int32_t setXMLFile, std::int32_t connect,
                                     std::int32_t scan) {
     g_setXMLFileResult = setXMLFile;
     g_connectResult = connect;
     g_scanResult = scan;
-}
-EXPORTED void MisbehavingScanWithoutBuffer(std::uint8_t count) {
-    g_scanWithoutBuffer = true;
-    g_scanCount = count;
 }
 
 // The bus driver; SetHardwareID is missing on purpose.
@@ -63,12 +57,8 @@ EXPORTED std::int32_t ScanBus(std::int32_t handle, std::uint8_t* count, std::uin
     Record("ScanBus(" + std::to_string(handle) + ")");
     if (g_scanResult != 0) return g_scanResult;
     *count = g_scanCount;
-    if (g_scanWithoutBuffer) {
-        *buffer = nullptr;
-    } else {
-        *buffer = new std::uint8_t[g_scanCount];
-        std::memcpy(*buffer, g_scanNodes, g_scanCount);
-    }
+    *buffer = new std::uint8_t[g_scanCount];
+    std::memcpy(*buffer, g_scanNodes, g_scanCount);
     return 0;
 }
 EXPORTED std::int32_t Delete(std::uint8_t* buffer) {

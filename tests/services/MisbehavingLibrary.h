@@ -7,16 +7,18 @@
 #include <gtest/gtest.h>
 
 #include "services/SharedLibrary.h"
-#include "tests/services/FirstFolderScope.h"
 
 namespace trelink::test {
 
+// The folder that holds the test library that misbehaves, under each outside library's name.
+inline const std::string kMisbehavingFolder = TRELINK_MISBEHAVING_DIR;
+
 // Holds the test library that misbehaves loaded under bareName (so a front end opened meanwhile
-// shares its state) and gives access to its controls.
+// from kMisbehavingFolder shares its state) and gives access to its controls.
 class MisbehavingLibrary {
 public:
     explicit MisbehavingLibrary(const std::string& bareName)
-        : m_library(SharedLibrary::Open(bareName)) {
+        : m_library(SharedLibrary::Open(bareName, kMisbehavingFolder)) {
         if (m_library) Reset();
     }
 
@@ -27,9 +29,6 @@ public:
         Call<void (*)(std::int32_t, std::int32_t, std::int32_t)>("MisbehavingSetResults")(
             setXMLFile, connect, scan);
     }
-    void ScanWithoutBuffer(std::uint8_t count) const {
-        Call<void (*)(std::uint8_t)>("MisbehavingScanWithoutBuffer")(count);
-    }
 
 private:
     template <typename Function>
@@ -37,7 +36,6 @@ private:
         return m_library->Entry<Function>(name);
     }
 
-    FirstFolderScope m_scope{TRELINK_MISBEHAVING_DIR};
     std::unique_ptr<SharedLibrary> m_library;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/ConfigDocument.h"
+#include "store/MessageIds.h"
 #include "tests/store/DocumentFixture.h"
 
 namespace trelink {
@@ -20,13 +21,13 @@ std::string Device(const std::string& type, const std::string& value) {
     return TypeEntry(type, "<DeviceNr>" + value + "</DeviceNr>");
 }
 
-CheckFinding NotUnique(const std::string& first, const std::string& later,
-                       const std::string& setting, const std::string& value) {
-    return {CheckFinding::kValueNotUnique, {first, later, setting, value}};
+Message NotUnique(const std::string& first, const std::string& later, const std::string& setting,
+                  const std::string& value) {
+    return {Msg::kValueNotUnique, {first, later, setting, value}};
 }
 
-const CheckFinding kNoActive{CheckFinding::kNoActiveHardware, {}};
-const CheckFinding kNoDefault{CheckFinding::kNoDefaultHardware, {}};
+const Message kNoActive{Msg::kNothingActive, {}};
+const Message kNoDefault{Msg::kNoSingleDefault, {}};
 
 class ConfigCheckerTest : public test::DocumentFixture {
 protected:
@@ -131,16 +132,11 @@ TEST_F(ConfigCheckerTest, ValuesAreComparedWholeAndByteForByte) {
     EXPECT_EQ(Check(), (CheckFindingList{NotUnique("2", "3", "Tempo", "7")}));
 }
 
-TEST(CheckFindingTest, InsertsArgumentsVerbatimIntoTheBuiltInOrAGivenText) {
-    const CheckFinding finding = NotUnique("1", "2", "Gerätenummer", "%s 100%");
-    EXPECT_EQ(finding.Format(),
-              "Hardware 1 und 2: Für Parameter <Gerätenummer> wird der Wert %s 100% mehrfach "
-              "verwendet. Der Wert muss eindeutig sein.");
-    EXPECT_EQ(finding.Format("%s/%s: <%s> %s, 100%% %s %d"),
-              "1/2: <Gerätenummer> %s 100%, 100%  %d");
-    EXPECT_EQ(kNoDefault.Format(),
-              "Es ist keine Hardware als Standardhardware festgelegt. Es muss genau eine Hardware "
-              "als Standard festgelegt werden.");
+TEST(MessageTest, InsertsArgumentsVerbatimAndNeverReadsPastThem) {
+    EXPECT_EQ(
+        FillPlaceholders("%s/%s: <%s> %s, 100%% %x %d", {"1", "2", "Gerätenummer", "%s 100%"}),
+        "1/2: <Gerätenummer> %s 100%, 100%  ");
+    EXPECT_EQ(FillPlaceholders("%i (%x)%", {"126", "7e"}), "126 (7e)%");
 }
 
 }  // namespace

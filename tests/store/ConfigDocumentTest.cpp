@@ -131,19 +131,13 @@ TEST_F(ConfigDocumentTest, RewritingAnUnchangedValueStillReportsAFileThatCannotB
 TEST_F(ConfigDocumentTest, PathQueryCollectsTheWholeTextOfEverySiblingAtTheLastLevel) {
     Open("<configuration>" + Entry("1", "0", "0", "1", "<X>a</X><X>b<Y>c</Y><![CDATA[<d>]]></X>") +
          Entry("0", "0", "0", "2") + "</configuration>");
-    TextList path{"configuration", "Hardware", "X"};
     TextList texts;
-    EXPECT_EQ(m_document.QueryValues(&path, &texts, m_document.StartNode(), 1), kOk);
+    EXPECT_EQ(m_document.QueryValues({"configuration", "Hardware", "X"}, texts, 1), kOk);
     EXPECT_EQ(texts, (TextList{"a", "bc<d>"}));
     // The number selects only above the last level: both entries answer.
-    path = {"configuration", "Hardware"};
     texts.clear();
-    m_document.QueryValues(&path, &texts, m_document.StartNode(), 2);
+    m_document.QueryValues({"configuration", "Hardware"}, texts, 2);
     EXPECT_EQ(texts.size(), 2u);
-
-    EXPECT_EQ(m_document.QueryValues(nullptr, &texts, m_document.StartNode(), 1), kInvalidPointer);
-    EXPECT_EQ(m_document.QueryValues(&path, nullptr, m_document.StartNode(), 1), kInvalidPointer);
-    EXPECT_EQ(m_document.SetValue(nullptr, "v", m_document.StartNode(), 1), kInvalidPointer);
 }
 
 TEST_F(ConfigDocumentTest, AddingWithoutConfigurationChangesNothing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/ConfigDocument.h"
+#include "store/XmlElements.h"
 
 namespace trelink {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 std::unique_ptr<ParameterDefinition> Definition(const std::string& element, int language = 0) {
     pugi::xml_document document;
     EXPECT_TRUE(document.load_string(element.c_str()));
-    return ParameterDefinition::FromDefinitionElement(document.first_child(), "P", language);
+    return DefinitionFromElement(document.first_child(), "P", language);
 }
 
 TEST(ParameterDefinitionTest, ChoicesRunFromTheHighestNumberDownAndStopAtTheFirstGap) {

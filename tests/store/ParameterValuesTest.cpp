@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include "store/ConfigDocument.h"
 #include "store/ParameterDefinition.h"

@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "store/MessageIds.h"
 #include "ui/AddHardwareDialog.h"
 #include "ui/ErrorListDialog.h"
-#include "ui/StringId.h"
 #include "ui/StringTable.h"
 
 using namespace trelink;

@@ -15,6 +15,7 @@
 #include "services/ResultCodes.h"
 #include "services/SharedLibrary.h"
 #include "store/ConfigDocument.h"
+#include "store/MessageIds.h"
 #include "ui/AddHardwareDialog.h"
 #include "ui/DetailPages.h"
 #include "ui/DialogUnits.h"
@@ -23,7 +24,6 @@
 #include "ui/HardwareImageList.h"
 #include "ui/HardwareList.h"
 #include "ui/MainWindow.h"
-#include "ui/StringId.h"
 #include "ui/StringTable.h"
 
 using namespace trelink;
@@ -107,6 +107,7 @@ private:
     QPushButton* Button(const char* name) const;
 
     FakePrompter m_prompter;
+    std::string m_libraryFolder = DemoCopy::BinFolder().toStdString();
     std::unique_ptr<DemoCopy> m_demo;
     std::unique_ptr<ConfigDocument> m_document;
     std::unique_ptr<MainWindow> m_window;
@@ -129,7 +130,7 @@ void MainWindowTest::cleanup() {
     m_window.reset();
     m_document.reset();
     m_demo.reset();
-    SharedLibrary::SetFirstFolderOverride(std::nullopt);
+    m_libraryFolder = DemoCopy::BinFolder().toStdString();
     const QStringList failures = m_prompter.Failures();
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
@@ -138,8 +139,8 @@ void MainWindowTest::cleanup() {
 void MainWindowTest::StartWindow() {
     m_document = std::make_unique<ConfigDocument>();
     m_document->SetConfigFile(m_demo->ConfigPath().toStdString());
-    m_window =
-        std::make_unique<MainWindow>(*m_document, m_demo->SettingsPath().toStdString(), m_prompter);
+    m_window = std::make_unique<MainWindow>(*m_document, m_demo->SettingsPath().toStdString(),
+                                            m_prompter, m_libraryFolder);
     m_window->Initialise();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -285,7 +286,7 @@ void MainWindowTest::missingBusDriverGivesEveryEntryCode41245() {
     QTemporaryDir libraries;
     QVERIFY(QFile::copy(DemoCopy::BinFolder() + QStringLiteral("/libErrorLookUp.so"),
                         libraries.filePath(QStringLiteral("libErrorLookUp.so"))));
-    SharedLibrary::SetFirstFolderOverride(libraries.path().toStdString());
+    m_libraryFolder = libraries.path().toStdString();
     StartWindow();
     for (int row = 0; row < 3; ++row) {
         QCOMPARE(m_demo->ReadEntry(row + 1).errorCode, kBusDriverNotLoaded);

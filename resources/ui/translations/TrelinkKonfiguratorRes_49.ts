@@ -279,5 +279,13 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>&amp;Nein</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="errorlookup.cantload">
+        <source>Can&apos;t load %s. Error code: %i (%x)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="language.cantload">
+        <source>Can&apos;t load %s</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -2,7 +2,8 @@
 
 namespace trelink::Msg {
 
-// Ids of the string table. Every language catalogue carries the same ids.
+// Ids of the numbered texts of the catalogue. The store's check findings and the outcomes of
+// the commands name their texts by these ids; each front end looks them up in its language.
 inline constexpr int kInfoAbout = 101;
 inline constexpr int kInternalError = 102;
 inline constexpr int kColumnNumber = 103;
@@ -40,5 +41,9 @@ inline constexpr int kCaptionDriverInfo = 134;
 inline constexpr int kCaptionSettings = 135;
 inline constexpr int kWindowTitle = 136;
 inline constexpr int kCannotSave = 137;
+
+// Texts of the program's own beyond the numbered table.
+inline constexpr int kCannotLoadErrorLookup = 901;  // file name, error code, the same in hex
+inline constexpr int kCannotLoadLanguage = 902;     // file name
 
 }  // namespace trelink::Msg

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "services/IniFile.h"
+
+namespace trelink {
+
+// The program's settings file beside the program, and the typed values it holds: the name of
+// the configuration file and the interface language. Every read goes to the file, since a
+// person may edit it while the program runs.
+class ProgramSettings {
+public:
+    static constexpr int kGerman = 49;
+    static constexpr int kEnglish = 44;
+
+    explicit ProgramSettings(std::string path) : m_file(std::move(path)) {}
+    // The settings file of the running program.
+    static ProgramSettings OfThisProgram();
+
+    const std::string& Path() const { return m_file.Path(); }
+
+    // The configuration file as start-up and the bus-driver library take it: the driver
+    // layer's usual file name when none is configured.
+    std::string ConfigFileName() const;
+    // The configuration file as the main window loads it: empty when none is configured, which
+    // the window reports.
+    std::string ConfiguredFileName() const;
+
+    // The interface language number; English when none is stored.
+    int Language() const;
+    // False when the file could not be written; it is then left as it was.
+    bool WriteLanguage(int language) const;
+
+private:
+    IniFile m_file;
+};
+
+}  // namespace trelink

@@ -1,0 +1,25 @@
+#pragma once
+
+// The store's own access to the DOM tree. Only the store's sources include this header, so
+// that no caller ever holds a node that a reload would leave dangling.
+
+#include <memory>
+#include <string>
+
+#include <pugixml.hpp>
+
+namespace trelink {
+
+class ParameterDefinition;
+
+// The texts of an element and everything below it, concatenated in document order.
+std::string ElementText(pugi::xml_node element);
+// Replaces the element's content with one text node.
+void SetElementText(pugi::xml_node element, const std::string& text);
+
+// Builds a record from a definition element of the catalogue: value is the element's text, the
+// rest comes from its attributes; language selects "DisplayName%i".
+std::unique_ptr<ParameterDefinition> DefinitionFromElement(pugi::xml_node element,
+                                                           const std::string& name, int language);
+
+}  // namespace trelink

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "commands/CommandContext.h"
 #include "commands/ProgramSettings.h"
 #include "services/ErrorLookup.h"
 #include "services/ProgramPath.h"
@@ -24,7 +25,7 @@ int ConfigApp::Run(int& argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("trelinkkonfigurator"));
     StringTable::InstallBuiltInCatalogue();
     m_prompter = std::make_unique<MessageBoxPrompter>();
-    m_settingsPath = SettingsPathFor(ProgramFilePath());
+    m_settings = std::make_unique<ProgramSettings>(ProgramSettings::OfThisProgram());
     m_helpFilePath = ProgramFilePath();
     CreateDocument();
     RunMainWindow();
@@ -39,11 +40,13 @@ void ConfigApp::CreateDocument() {
     }
     m_document = std::make_unique<ConfigDocument>(std::move(lookup));
     // Failures are not reported here: the main window loads the file again and reports them.
-    m_document->SetConfigFile(ProgramSettings(m_settingsPath).ConfigFileName());
+    m_document->SetConfigFile(m_settings->ConfigFileName());
 }
 
 void ConfigApp::RunMainWindow() {
-    MainWindow window(*m_document, m_settingsPath, *m_prompter, ProgramFolder());
+    const LibraryBusDriverFactory busDrivers(ProgramFolder());
+    const CommandContext context{*m_document, *m_settings, busDrivers};
+    MainWindow window(context, *m_prompter, ProgramFolder());
     window.Initialise();
     window.exec();
 }

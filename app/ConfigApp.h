@@ -8,6 +8,7 @@
 namespace trelink {
 
 class ConfigDocument;
+class ProgramSettings;
 class Prompter;
 
 // The application object: refuses a second copy, finds the settings file beside the program,
@@ -22,7 +23,7 @@ public:
     // Runs the program from start to end; gives its exit code.
     int Run(int& argc, char** argv);
 
-    const std::string& SettingsPath() const { return m_settingsPath; }
+    const ProgramSettings& Settings() const { return *m_settings; }
     const std::string& HelpFilePath() const { return m_helpFilePath; }
     ConfigDocument* Document() const { return m_document.get(); }
 
@@ -32,8 +33,8 @@ private:
 
     SingleInstanceLock m_lock;
     std::unique_ptr<Prompter> m_prompter;
+    std::unique_ptr<ProgramSettings> m_settings;
     std::unique_ptr<ConfigDocument> m_document;
-    std::string m_settingsPath;
     std::string m_helpFilePath;
 };
 

@@ -21,14 +21,15 @@ Result HardwareOffer::IsOffered(const std::string& displayName, bool& offered) c
     if (const Result result = m_document.FindTypeByName(displayName, type); result != kOk) {
         return result;
     }
-    TextList driverNames;
-    if (const Result result = m_document.GetDriverNames(kNoHardware, &driverNames, type);
-        result != kOk) {
-        return result;
-    }
-    offered = driverNames.empty() || DriverFileInfo(driverNames.front(), m_directories).Version() !=
-                                         DriverFileInfo::kUnknown;
+    offered = IsOffered(type);
     return kOk;
+}
+
+bool HardwareOffer::IsOffered(int type) const {
+    TextList driverNames;
+    m_document.GetDriverNames(kNoHardware, &driverNames, type);
+    return driverNames.empty() ||
+           DriverFileInfo(driverNames.front(), m_directories).Version() != DriverFileInfo::kUnknown;
 }
 
 }  // namespace trelink

@@ -20,6 +20,8 @@ public:
     // Appends the offered names; on a failing lookup (41238 when a display name leads to no
     // type) returns its code, and the names appended so far stay.
     Result Collect(TextList& offered) const;
+    // Whether the type given by number is offered.
+    bool IsOffered(int type) const;
 
 private:
     Result IsOffered(const std::string& displayName, bool& offered) const;

@@ -45,5 +45,9 @@ inline constexpr int kCannotSave = 137;
 // Texts of the program's own beyond the numbered table.
 inline constexpr int kCannotLoadErrorLookup = 901;  // file name, error code, the same in hex
 inline constexpr int kCannotLoadLanguage = 902;     // file name
+// The captions the window's layout has before a language is applied, where they differ from
+// the string table's.
+inline constexpr int kLayoutCheck = 903;
+inline constexpr int kLayoutTitle = 904;
 
 }  // namespace trelink::Msg

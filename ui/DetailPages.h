@@ -2,7 +2,6 @@
 
 #include "ui/UiResults.h"
 
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -13,51 +12,49 @@ class QWidget;
 namespace trelink {
 
 class DialogUnits;
+class DriverPage;
+class EntryDetails;
+class GeneralPage;
+class SettingsPage;
 
-// The right half of the main window: the tab strip and the controls of its three pages. The
-// pages are groups of the window's own controls that are shown and hidden together.
+// The right half of the main window: the tab strip with its three pages, "Allgemein",
+// "Treiber" and "Einstellungen", each a page of its own that fills, clears and retexts itself.
 class DetailPages {
 public:
     enum Page { kGeneralPage = 0, kDriverPage = 1, kSettingsPage = 2, kPageCount = 3 };
 
-    // Creates the controls on client, placed in dialog units.
-    DetailPages(QWidget* client, const DialogUnits& units);
+    // Creates the tab strip and the pages on client, placed in dialog units; the tabs
+    // themselves come with RebuildTabs.
+    DetailPages(QWidget* client, const DialogUnits& units, const EntryDetails& details);
 
-    // Shows the page's controls and hides the others'; kPageOutOfRange for another number.
+    // Shows the page; kPageOutOfRange for another number, which changes nothing.
     Result ShowPage(int page);
-    // Removes every tab and inserts the three, texts from the string table.
-    void RebuildTabs();
+    // Removes every tab and inserts the three pages, captions from the string table.
+    Result RebuildTabs();
     Result SetUpDriverColumns();
     Result SetUpSettingsColumns();
 
+    // All three pages for the entry, in page order.
+    void Fill(int hardwareNumber);
     // Empties the type name and the driver and settings lists.
     void ClearEntry();
     void ClearDeviceStatus();
-    // Captions from the string table in the current language.
-    void Retext();
 
+    GeneralPage& General() const { return *m_general; }
+    DriverPage& Drivers() const { return *m_drivers; }
+    SettingsPage& Settings() const { return *m_settings; }
     QTabWidget* Tabs() const { return m_tabs; }
-    QPushButton* DiagnoseButton() const { return m_diagnose; }
-    QLabel* TypeName() const { return m_typeName; }
-    QPlainTextEdit* DeviceStatus() const { return m_deviceStatus; }
-    QTableWidget* DriverList() const { return m_driverList; }
-    QTableWidget* SettingsList() const { return m_settingsList; }
+    QPushButton* DiagnoseButton() const;
+    QLabel* TypeName() const;
+    QPlainTextEdit* DeviceStatus() const;
+    QTableWidget* DriverList() const;
+    QTableWidget* SettingsList() const;
 
 private:
-    void CreateGeneralPage(QWidget* client, const DialogUnits& units);
-    void CreateDriverPage(QWidget* client, const DialogUnits& units);
-    void CreateSettingsPage(QWidget* client, const DialogUnits& units);
-
     QTabWidget* m_tabs;
-    QLabel* m_iconArea = nullptr;
-    QLabel* m_typeName = nullptr;
-    QGroupBox* m_statusGroup = nullptr;
-    QPlainTextEdit* m_deviceStatus = nullptr;
-    QPushButton* m_diagnose = nullptr;
-    QLabel* m_driverLabel = nullptr;
-    QTableWidget* m_driverList = nullptr;
-    QLabel* m_settingsLabel = nullptr;
-    QTableWidget* m_settingsList = nullptr;
+    GeneralPage* m_general;
+    DriverPage* m_drivers;
+    SettingsPage* m_settings;
 };
 
 }  // namespace trelink

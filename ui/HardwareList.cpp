@@ -29,13 +29,26 @@ constexpr int kRowPadding = 4;
 }  // namespace
 
 HardwareList::HardwareList(QWidget* parent) : QTableWidget(parent) {
+    // Tab leaves the list for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                for (const QItemSelection* change : {&deselected, &selected}) {
+                    for (const QItemSelectionRange& range : *change) {
+                        if (!range.isValid()) continue;
+                        for (int row = range.top(); row <= range.bottom(); ++row) {
+                            emit RowChanged(row);
+                        }
+                    }
+                }
+            });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
         emit ContextMenuWanted(viewport()->mapToGlobal(position));
     });
 }
 
-void HardwareList::SetUpColumns(const HardwareImageList* images) {
+Result HardwareList::SetUpColumns(const HardwareImageList* images) {
     setColumnCount(0);
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -58,6 +71,22 @@ void HardwareList::SetUpColumns(const HardwareImageList* images) {
         setHorizontalHeaderItem(column, header);
         setColumnWidth(column, static_cast<int>(outerWidth * kColumns[column].widthShare));
     }
+    return kOk;
+}
+
+void HardwareList::ShowRows(const std::vector<HardwareRow>& rows, bool keepSelection) {
+    const int selected = SelectedRow();
+    RemoveAllRows();
+    for (const HardwareRow& row : rows) {
+        const QString number = QString::number(row.number);
+        const int index = AppendRow(
+            number, row.errorCode != 0 ? HardwareImageList::kWarning : HardwareList::kNoImage);
+        // Without a name in the current language the entry shows its number.
+        SetNameCell(index, row.typeName.empty() ? number : QString::fromStdString(row.typeName),
+                    HardwareImageList::TypeImage(row.type));
+        SetStatusCell(index, HardwareImageList::StatusImage(row.isActive, row.isDefault));
+    }
+    if (keepSelection) SelectRow(selected);
 }
 
 void HardwareList::RemoveAllRows() {

@@ -2,6 +2,11 @@
 
 #include <QTableWidget>
 
+#include <vector>
+
+#include "commands/HardwareCommands.h"
+#include "services/ResultCodes.h"
+
 namespace trelink {
 
 class HardwareImageList;
@@ -20,8 +25,11 @@ public:
 
     // Removes every column, sets the list's look, attaches the pictures (may be null) and
     // inserts the three columns with widths taken from the list's outer width.
-    void SetUpColumns(const HardwareImageList* images);
+    Result SetUpColumns(const HardwareImageList* images);
 
+    // Replaces the rows by one per entry; with keepSelection the row selected before is
+    // selected again by its index, whichever entry it now shows.
+    void ShowRows(const std::vector<HardwareRow>& rows, bool keepSelection);
     void RemoveAllRows();
     // Appends a row with the "#" cell; gives its index.
     int AppendRow(const QString& numberText, int numberImage);
@@ -34,6 +42,8 @@ public:
     void SelectRow(int row);
 
 signals:
+    // A row became selected or lost the selection; the row that lost it comes first.
+    void RowChanged(int row);
     // A left click on the list: the row hit, or -1 for a click beside the rows.
     void RowClicked(int row);
     // A context menu was asked for over the list, at this screen position.

@@ -4,29 +4,28 @@
 #include <memory>
 #include <string>
 
-#include "commands/ProgramSettings.h"
-#include "services/BusDriver.h"
+#include "commands/CommandContext.h"
+#include "commands/EntryDetails.h"
+#include "commands/HardwareCommands.h"
 #include "services/ResultCodes.h"
-#include "store/ConfigChecker.h"
 #include "store/Message.h"
 #include "ui/HardwareImageList.h"
-#include "ui/LanguageCatalogue.h"
 
 class QPushButton;
 class QWidget;
 
 namespace trelink {
 
-class ConfigDocument;
 class DetailPages;
 class ErrorLookup;
 class HardwareList;
+class LanguageSwitch;
 class MainMenu;
 class Prompter;
 
 // The program's one window: the list of configured hardware on the left, the detail pages on
-// the right, and the commands that change the list. It keeps no configuration of its own:
-// after every change it rebuilds the list from the document.
+// the right. Its commands are the command layer's; the window only asks, shows and rebuilds
+// its list from the document after every change.
 class MainWindow : public QDialog {
     Q_OBJECT
 
@@ -52,10 +51,10 @@ public:
         kSiteActivateWrite = 1250,
     };
 
-    // settingsPath is the program's settings file; every prompt goes through prompter; the
-    // outside libraries are looked for in libraryFolder first.
-    MainWindow(ConfigDocument& document, const std::string& settingsPath, Prompter& prompter,
-               const std::string& libraryFolder, QWidget* parent = nullptr);
+    // Every prompt goes through prompter; the window's own error lookup is looked for in
+    // libraryFolder first.
+    MainWindow(const CommandContext& context, Prompter& prompter, const std::string& libraryFolder,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Runs the set-up steps before the window is first shown. A failing step is reported and
@@ -83,46 +82,41 @@ public:
     void ShowContextMenu(const QPoint& screenPosition);
     // row -1: the click hit no row.
     void OnListClicked(int row);
+    // Edits the setting shown under displayName for the entry; kNoSuchSetting when the shown
+    // entry has no setting of that name.
+    Result EditSetting(int hardwareNumber, const QString& displayName);
 
     HardwareList* List() const { return m_list; }
     DetailPages& Pages() const { return *m_pages; }
     MainMenu& Menu() const { return *m_menu; }
-    LanguageCatalogue& Catalogue() { return m_catalogue; }
+    LanguageSwitch& Language() const { return *m_language; }
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
     QPushButton* NewButton(QWidget* client, const char* name, const QRect& geometry);
     void ConnectCommands();
-    void SetUpWindow();
-    Result LoadConfiguration();
+    // A language that cannot be loaded is reported by the switch; the set-up carries on.
     Result LoadStoredLanguage();
-    Result CreateImageList();
-    Result SetUpHardwareColumns();
-    Result RebuildTabs();
-    Result ShowFirstPage();
-    Result SetUpDriverColumns();
-    Result SetUpSettingsColumns();
-    Result AppendHardwareRow(int hardwareNumber);
-    void WriteSelectedState(int isActive, int isDefault);
+    void ShowStateChange(const StateChange& change);
     void RunContextCommand(int command);
     void LeaveWith(int result, bool saveDriverConfiguration);
     void SetEntryCommandsEnabled(bool enabled);
     void RetextCaptions();
-    QStringList FindingTexts(const CheckFindingList& findings) const;
-    // The configuration file name handed to the bus-driver library.
-    std::string BusDriverFileName() const;
+    int SelectedNumber() const;
     void ShowCannotSave();
     void Inform(int messageId);
 
-    ConfigDocument& m_document;
-    ProgramSettings m_settings;
-    LibraryBusDriverFactory m_busDrivers;
+    CommandContext m_context;
+    HardwareCommands m_commands;
+    EntryDetails m_details;
     Prompter& m_prompter;
-    ConfigChecker m_checker;
     std::unique_ptr<ErrorLookup> m_errorLookup;
     HardwareImageList m_images;
-    LanguageCatalogue m_catalogue;
     std::unique_ptr<MainMenu> m_menu;
+    std::unique_ptr<LanguageSwitch> m_language;
     std::unique_ptr<DetailPages> m_pages;
     HardwareList* m_list = nullptr;
     QPushButton* m_add = nullptr;
@@ -130,6 +124,9 @@ private:
     QPushButton* m_check = nullptr;
     QPushButton* m_leave = nullptr;
     bool m_initialised = false;
+    // Whether the captions come from the string table yet; until the first language is
+    // applied the window keeps the captions of its layout.
+    bool m_retexted = false;
 };
 
 }  // namespace trelink

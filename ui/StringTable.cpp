@@ -105,6 +105,10 @@ constexpr std::array kTable = {
     std::pair{Msg::kCannotLoadErrorLookup, QT_TRID_NOOP("errorlookup.cantload")},
     //% "Can't load %s"
     std::pair{Msg::kCannotLoadLanguage, QT_TRID_NOOP("language.cantload")},
+    //% "&Überprüfen"
+    std::pair{Msg::kLayoutCheck, QT_TRID_NOOP("mainwindow.check")},
+    //% "Morvak Trelinkkonfigurator"
+    std::pair{Msg::kLayoutTitle, QT_TRID_NOOP("mainwindow.title")},
 };
 
 const char* TextIdFor(int id) {
@@ -123,6 +127,25 @@ QString StringTable::Text(int id) {
 
 QString StringTable::Format(int id, const QStringList& arguments) {
     return FillPlaceholders(Text(id), arguments);
+}
+
+QString StringTable::Text(const Message& message) {
+    const char* textId = TextIdFor(message.id);
+    if (!textId) return QString();
+    return QString::fromStdString(
+        trelink::FillPlaceholders(qtTrId(textId).toStdString(), message.arguments));
+}
+
+QStringList StringTable::Texts(const std::vector<Message>& messages) {
+    QStringList texts;
+    for (const Message& message : messages) texts.append(Text(message));
+    return texts;
+}
+
+QStringList StringTable::ToStringList(const TextList& texts) {
+    QStringList list;
+    for (const std::string& text : texts) list.append(QString::fromStdString(text));
+    return list;
 }
 
 QString StringTable::FillPlaceholders(const QString& pattern, const QStringList& arguments) {

@@ -3,7 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "services/ErrorLookup.h"
+#include "store/Message.h"
+#include "store/TextList.h"
 
 namespace trelink {
 
@@ -15,6 +19,9 @@ public:
     static QString Text(int id);
     // The text with that id, its "%s"/"%i" placeholders filled in order.
     static QString Format(int id, const QStringList& arguments);
+    static QString Text(const Message& message);
+    static QStringList Texts(const std::vector<Message>& messages);
+    static QStringList ToStringList(const TextList& texts);
     // Fills "%s", "%i" and "%d" in order from arguments; "%%" gives "%". A placeholder without
     // an argument becomes empty, so a catalogue text can never read past the arguments.
     static QString FillPlaceholders(const QString& pattern, const QStringList& arguments);

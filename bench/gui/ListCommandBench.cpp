@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "commands/ProgramSettings.h"
 #include "services/ProgramPath.h"
 #include "store/ConfigDocument.h"
 #include "ui/AddHardwareDialog.h"
@@ -88,8 +89,8 @@ private:
 struct Session {
     Session() {
         document.SetConfigFile(configuration.ConfigPath());
-        window = std::make_unique<MainWindow>(document, configuration.SettingsPath(), prompter,
-                                              ProgramFolder());
+        window = std::make_unique<MainWindow>(CommandContext{document, settings, busDrivers},
+                                              prompter, ProgramFolder());
         window->Initialise();
     }
 
@@ -103,6 +104,8 @@ struct Session {
     LargeConfiguration configuration;
     AutoPrompter prompter;
     ConfigDocument document;
+    ProgramSettings settings{configuration.SettingsPath()};
+    LibraryBusDriverFactory busDrivers{ProgramFolder()};
     std::unique_ptr<MainWindow> window;
 };
 

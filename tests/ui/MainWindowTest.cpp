@@ -2,16 +2,20 @@
 // stand-in libraries, and checks what the window shows and what the file holds.
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <memory>
 
 #include "DemoCopy.h"
 #include "FakePrompter.h"
+#include "commands/ProgramSettings.h"
 #include "services/ResultCodes.h"
 #include "services/SharedLibrary.h"
 #include "store/ConfigDocument.h"
@@ -95,6 +99,8 @@ private slots:
     void checkWithFindingsShowsThemSortedInTheErrorList();
     void leavingWithFindingsAnsweredNoKeepsTheWindow();
     void leavingWithoutFindingsClosesAtOnce();
+    void selectingAnEntryFillsAllThreePagesWhicheverIsShown();
+    void aMissingDriverFileShowsNeitherVersionNorDate();
 
 private:
     void StartWindow();
@@ -110,6 +116,8 @@ private:
     std::string m_libraryFolder = DemoCopy::BinFolder().toStdString();
     std::unique_ptr<DemoCopy> m_demo;
     std::unique_ptr<ConfigDocument> m_document;
+    std::unique_ptr<ProgramSettings> m_settings;
+    std::unique_ptr<LibraryBusDriverFactory> m_busDrivers;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -139,7 +147,9 @@ void MainWindowTest::cleanup() {
 void MainWindowTest::StartWindow() {
     m_document = std::make_unique<ConfigDocument>();
     m_document->SetConfigFile(m_demo->ConfigPath().toStdString());
-    m_window = std::make_unique<MainWindow>(*m_document, m_demo->SettingsPath().toStdString(),
+    m_settings = std::make_unique<ProgramSettings>(m_demo->SettingsPath().toStdString());
+    m_busDrivers = std::make_unique<LibraryBusDriverFactory>(m_libraryFolder);
+    m_window = std::make_unique<MainWindow>(CommandContext{*m_document, *m_settings, *m_busDrivers},
                                             m_prompter, m_libraryFolder);
     m_window->Initialise();
     m_window->show();
@@ -525,6 +535,61 @@ void MainWindowTest::leavingWithoutFindingsClosesAtOnce() {
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->result(), int(QDialog::Accepted));
     QVERIFY(QFile::exists(m_demo->DriverSavePath()));
+}
+
+void MainWindowTest::selectingAnEntryFillsAllThreePagesWhicheverIsShown() {
+    StartWindow();
+    DetailPages& pages = m_window->Pages();
+    const struct {
+        QString typeName;
+        QStringList settings;  // "Parameter" and "Wert" of the first two rows
+    } entries[] = {
+        {kPlugOnAdapter, {"Gerätenummer", "0 ", "Übertragungsrate", "500 kBit/s"}},
+        {kAdapterBox, {"Gerätenummer", "5 ", "Übertragungsrate", "250 kBit/s"}},
+        {kCard, {"Gerätenummer", "0 ", "Übertragungsrate", "250 kBit/s"}},
+    };
+    const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"));
+    for (int page : {2, 1, 0}) {
+        QCOMPARE(pages.ShowPage(page), kOk);
+        for (int row = 0; row < 3; ++row) {
+            ClickRow(row);
+            QCOMPARE(pages.TypeName()->text(), entries[row].typeName);
+            QVERIFY(pages.TypeName()->isVisible());
+            const QTableWidget* drivers = pages.DriverList();
+            QCOMPARE(drivers->rowCount(), 2);
+            QCOMPARE(drivers->item(0, 0)->text(), QStringLiteral("libMTrelinkL1.so"));
+            QCOMPARE(drivers->item(1, 0)->text(), QStringLiteral("libErrorLookUp.so"));
+            // The stand-ins carry the version the build wrote into them.
+            QCOMPARE(drivers->item(0, 1)->text(), QStringLiteral(TRELINK_PROJECT_VERSION));
+            QVERIFY(date.match(drivers->item(1, 2)->text()).hasMatch());
+            const QTableWidget* settings = pages.SettingsList();
+            QCOMPARE(settings->rowCount(), 5);
+            QCOMPARE((QStringList{settings->item(0, 0)->text(), settings->item(0, 1)->text(),
+                                  settings->item(1, 0)->text(), settings->item(1, 1)->text()}),
+                     entries[row].settings);
+        }
+        QCOMPARE(pages.DeviceStatus()->isVisible(), page == DetailPages::kGeneralPage);
+        QCOMPARE(pages.DiagnoseButton()->isVisible(), page == DetailPages::kGeneralPage);
+    }
+    QCOMPARE(pages.ShowPage(3), kPageOutOfRange);
+    QCOMPARE(pages.Tabs()->currentIndex(), int(DetailPages::kGeneralPage));
+    // A click beside the rows empties the type name and both lists.
+    ClickBesideRows();
+    QVERIFY(pages.TypeName()->text().isEmpty());
+    QCOMPARE(pages.DriverList()->rowCount() + pages.SettingsList()->rowCount(), 0);
+}
+
+void MainWindowTest::aMissingDriverFileShowsNeitherVersionNorDate() {
+    StartWindow();
+    QCOMPARE(m_document->AddHardwareOfType(kLegacyCardType), kOk);
+    QCOMPARE(m_window->FillHardwareList(), kOk);
+    ClickRow(3);
+    const QTableWidget* drivers = m_window->Pages().DriverList();
+    QCOMPARE(drivers->rowCount(), 1);
+    QCOMPARE(
+        (QStringList{drivers->item(0, 0)->text(), drivers->item(0, 1)->text(),
+                     drivers->item(0, 2)->text()}),
+        (QStringList{QStringLiteral("trelinkpci4.ko"), QStringLiteral("-"), QStringLiteral("-")}));
 }
 
 QTEST_MAIN(MainWindowTest)

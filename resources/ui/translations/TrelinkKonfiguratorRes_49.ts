@@ -15,22 +15,6 @@
         <source>Abbrechen</source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="mainwindow.statusgroup">
-        <source>Gerätestatus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="mainwindow.diagnose">
-        <source>&amp;Diagnose</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="mainwindow.driverlabel">
-        <source>Treiberinformationen:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="mainwindow.settingslabel">
-        <source>Einstellungen:</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message id="errorlist.title">
         <source>Fehlerliste</source>
         <translation type="unfinished"></translation>
@@ -91,20 +75,8 @@
         <source>Morvak Trelinkkonfigurator</source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="mainwindow.add">
-        <source>&amp;Hinzufügen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="mainwindow.remove">
-        <source>&amp;Entfernen</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message id="mainwindow.check">
         <source>&amp;Überprüfen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="mainwindow.leave">
-        <source>&amp;Beenden</source>
         <translation type="unfinished"></translation>
     </message>
     <message id="101">

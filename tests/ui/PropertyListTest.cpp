@@ -1,11 +1,16 @@
-// The property list driven by synthesized pointer and key events.
+// The property list driven by synthesized pointer and key events, and the value choice dialog
+// on top of it.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "store/ParameterDefinition.h"
 #include "ui/PropertyItem.h"
 #include "ui/PropertyList.h"
+#include "ui/StringTable.h"
+#include "ui/ValueChoiceDialog.h"
 
 using namespace trelink;
 
@@ -40,6 +45,15 @@ void ClickValueCell(PropertyList& list, int y) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(list.Splitter() + 20, y));
 }
 
+ParameterDefinition Record(ParameterType type, const std::string& value, const std::string& unit) {
+    ParameterDefinition record;
+    record.displayName = "Baudrate";
+    record.type = type;
+    record.value = value;
+    record.unit = unit;
+    return record;
+}
+
 enum DragEnd { kAtLeftLimit, kAtRightLimit, kAtRelease, kUnmoved };
 
 }  // namespace
@@ -48,6 +62,8 @@ class PropertyListTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(StringTable::InstallBuiltInCatalogue()); }
+
     void eachKindOpensItsEditorWritesThroughAndHidesOnFocusLoss() {
         PropertyItem choice{QStringLiteral("Mode"), QStringLiteral("b"), PropertyItem::kChoiceList,
                             QStringLiteral("a|b|")};
@@ -163,6 +179,60 @@ private slots:
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(releaseX, kFirstRowY));
         QCOMPARE(shown.list->Splitter(), expected);
         QCOMPARE(shown.list->TextEditor() != nullptr, end == kUnmoved);
+    }
+
+    void subrangeIsChangedOnlyWhenConfirmedAndThenClamped() {
+        ParameterDefinition record = Record(PT_SUBRANGE, "25", "ms");
+        record.defaultValue = "12";
+        record.minimum = 10;
+        record.maximum = 20;
+        {
+            ValueChoiceDialog dialog(record);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Baudrate bearbeiten"));
+            dialog.StandardButton()->click();
+            QCOMPARE(dialog.Row()->value, QStringLiteral("12 ms"));
+            dialog.CancelButton()->click();
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QCOMPARE(record.value, "25");
+        }
+        ValueChoiceDialog dialog(record);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(record.value, "20");
+        QCOMPARE(dialog.Row()->value, QStringLiteral("20 ms"));
+    }
+
+    void pickedChoiceIsStoredWithoutItsUnit() {
+        ParameterDefinition record = Record(PT_ENUM, "125", "kBd");
+        record.choices = {"500", "125"};
+        ValueChoiceDialog dialog(record);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTRY_VERIFY(dialog.List()->Splitter() != 0);
+        ClickValueCell(*dialog.List(), kFirstRowY);
+        QComboBox* box = dialog.List()->ChoiceEditor();
+        QCOMPARE(box->currentText(), QStringLiteral("125 kBd"));
+        QTest::keyClick(box, Qt::Key_Up);
+        QCOMPARE(dialog.Row()->value, QStringLiteral("500 kBd"));
+        dialog.ApplyButton()->click();
+        QCOMPARE(record.value, "500");
+    }
+
+    void settingWithoutRowIsLeftAsItWas() {
+        ParameterDefinition record = Record(PT_STRING, "COM1", "");
+        record.defaultValue = "COM2";
+        ValueChoiceDialog dialog(record);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.List()->RowCount(), 0);
+        QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton);
+        QVERIFY(!dialog.List()->ChoiceEditor() && !dialog.List()->TextEditor());
+        dialog.StandardButton()->click();
+        dialog.ApplyButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(record.value, "COM1");
     }
 };
 

@@ -259,5 +259,17 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>Can&apos;t load %s</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="valuechoice.standard">
+        <source>&amp;Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="valuechoice.apply">
+        <source>&amp;Übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="valuechoice.cancel">
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

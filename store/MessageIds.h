@@ -49,5 +49,8 @@ inline constexpr int kCannotLoadLanguage = 902;     // file name
 // the string table's.
 inline constexpr int kLayoutCheck = 903;
 inline constexpr int kLayoutTitle = 904;
+// Captions that several dialogs share.
+inline constexpr int kButtonOk = 905;
+inline constexpr int kButtonCancel = 906;
 
 }  // namespace trelink::Msg

@@ -3,8 +3,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "store/MessageIds.h"
 #include "ui/CaselessOrder.h"
 #include "ui/DialogUnits.h"
+#include "ui/StringTable.h"
 
 namespace trelink {
 
@@ -24,13 +26,11 @@ AddHardwareDialog::AddHardwareDialog(const QStringList& offeredNames, QWidget* p
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->addItems(SortedWithoutCase(offeredNames));
 
-    //% "&Hinzufügen"
-    m_addButton->setText(qtTrId("addhardware.add"));
+    m_addButton->setText(StringTable::Text(Msg::kCaptionAdd));
     m_addButton->setGeometry(units.Rect(201, 157, 50, 14));
     m_addButton->setDefault(true);
     m_addButton->setEnabled(false);
-    //% "Abbrechen"
-    m_cancelButton->setText(qtTrId("addhardware.cancel"));
+    m_cancelButton->setText(StringTable::Text(Msg::kButtonCancel));
     m_cancelButton->setGeometry(units.Rect(259, 157, 50, 14));
     m_cancelButton->setAutoDefault(false);
 

@@ -3,8 +3,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "store/MessageIds.h"
 #include "ui/CaselessOrder.h"
 #include "ui/DialogUnits.h"
+#include "ui/StringTable.h"
 
 namespace trelink {
 
@@ -29,8 +31,7 @@ ErrorListDialog::ErrorListDialog(const QStringList& findings, QWidget* parent)
         m_list->item(row)->setFlags(Qt::ItemIsEnabled);
     }
 
-    //% "OK"
-    m_okButton->setText(qtTrId("errorlist.ok"));
+    m_okButton->setText(StringTable::Text(Msg::kButtonOk));
     m_okButton->setGeometry(units.Rect(383, 128, 50, 14));
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);

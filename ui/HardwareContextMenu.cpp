@@ -1,4 +1,6 @@
 #include "ui/HardwareContextMenu.h"
+#include "store/MessageIds.h"
+#include "ui/StringTable.h"
 
 namespace trelink {
 
@@ -9,13 +11,13 @@ HardwareContextMenu::HardwareContextMenu(QWidget* parent) : m_menu(parent) {
     //% "Deaktiveren"
     AddEntry(qtTrId("contextmenu.deactivate"), kDeactivate);
     m_menu.addSeparator();
+    // The same German word as the value dialog's button, but it makes the entry the default
+    // rather than restoring a default value, so other languages need a text of their own.
     //% "&Standard"
     AddEntry(qtTrId("contextmenu.default"), kSetDefault);
     m_menu.addSeparator();
-    //% "&Hinzufügen"
-    AddEntry(qtTrId("contextmenu.add"), kAdd);
-    //% "&Entfernen"
-    AddEntry(qtTrId("contextmenu.remove"), kRemove);
+    AddEntry(StringTable::Text(Msg::kCaptionAdd), kAdd);
+    AddEntry(StringTable::Text(Msg::kCaptionRemove), kRemove);
 }
 
 void HardwareContextMenu::EnableForNoRow() {

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include "store/MessageIds.h"
+#include "ui/StringTable.h"
 
 namespace trelink {
 namespace {
@@ -35,8 +37,7 @@ QString TitleFor(QWidget* parent) {
 // interface language rather than the system's.
 void SetButtonTexts(QMessageBox& box) {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
-        //% "OK"
-        ok->setText(qtTrId("messagebox.ok"));
+        ok->setText(StringTable::Text(Msg::kButtonOk));
     }
     if (QAbstractButton* yes = box.button(QMessageBox::Yes)) {
         //% "&Ja"

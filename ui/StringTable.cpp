@@ -109,6 +109,10 @@ constexpr std::array kTable = {
     std::pair{Msg::kLayoutCheck, QT_TRID_NOOP("mainwindow.check")},
     //% "Morvak Trelinkkonfigurator"
     std::pair{Msg::kLayoutTitle, QT_TRID_NOOP("mainwindow.title")},
+    //% "OK"
+    std::pair{Msg::kButtonOk, QT_TRID_NOOP("button.ok")},
+    //% "Abbrechen"
+    std::pair{Msg::kButtonCancel, QT_TRID_NOOP("button.cancel")},
 };
 
 const char* TextIdFor(int id) {

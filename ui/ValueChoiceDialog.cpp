@@ -2,11 +2,11 @@
 
 #include <QPushButton>
 
+#include "store/MessageIds.h"
 #include "store/ValueConversion.h"
 #include "ui/DialogUnits.h"
 #include "ui/PropertyItem.h"
 #include "ui/PropertyList.h"
-#include "store/MessageIds.h"
 #include "ui/StringTable.h"
 
 namespace trelink {
@@ -52,8 +52,7 @@ ValueChoiceDialog::ValueChoiceDialog(ParameterDefinition& record, QWidget* paren
     m_applyButton->setText(qtTrId("valuechoice.apply"));
     m_applyButton->setGeometry(units.Rect(121, 42, 50, 14));
     m_applyButton->setDefault(true);
-    //% "Abbrechen"
-    m_cancelButton->setText(qtTrId("valuechoice.cancel"));
+    m_cancelButton->setText(StringTable::Text(Msg::kButtonCancel));
     m_cancelButton->setGeometry(units.Rect(179, 42, 50, 14));
     m_cancelButton->setAutoDefault(false);
 

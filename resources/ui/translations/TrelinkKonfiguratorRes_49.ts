@@ -7,20 +7,8 @@
         <source>Hardware hinzufügen</source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="addhardware.add">
-        <source>&amp;Hinzufügen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="addhardware.cancel">
-        <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message id="errorlist.title">
         <source>Fehlerliste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="errorlist.ok">
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message id="contextmenu.activate">
@@ -33,14 +21,6 @@
     </message>
     <message id="contextmenu.default">
         <source>&amp;Standard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="contextmenu.add">
-        <source>&amp;Hinzufügen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message id="contextmenu.remove">
-        <source>&amp;Entfernen</source>
         <translation type="unfinished"></translation>
     </message>
     <message id="menu.options">
@@ -239,10 +219,6 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>Fehler beim Speichern der Konfigurationsdatei. Die Datei ist eventuell schreibgeschützt, oder Sie verfügen nicht über die notwendigen Zugriffsrechte.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="messagebox.ok">
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message id="messagebox.yes">
         <source>&amp;Ja</source>
         <translation type="unfinished"></translation>
@@ -267,7 +243,11 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>&amp;Übernehmen</source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="valuechoice.cancel">
+    <message id="button.ok">
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="button.cancel">
         <source>Abbrechen</source>
         <translation type="unfinished"></translation>
     </message>

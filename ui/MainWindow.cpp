@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "commands/CommandResults.h"
 #include "commands/ProgramSettings.h"
 #include "services/ErrorLookup.h"
 #include "store/ConfigDocument.h"
@@ -15,6 +14,7 @@
 #include "ui/DetailPages.h"
 #include "ui/DialogUnits.h"
 #include "ui/DriverPage.h"
+#include "ui/EntryActions.h"
 #include "ui/ErrorListDialog.h"
 #include "ui/GeneralPage.h"
 #include "ui/HardwareContextMenu.h"
@@ -74,6 +74,8 @@ void MainWindow::CreateControls() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_language = std::make_unique<LanguageSwitch>(m_context.document, m_context.settings,
                                                   *m_errorLookup, *m_menu, m_prompter);
+    m_entryActions =
+        std::make_unique<EntryActions>(m_context, *m_errorLookup, m_prompter, *m_pages, this);
 }
 
 QPushButton* MainWindow::NewButton(QWidget* client, const char* name, const QRect& geometry) {
@@ -93,7 +95,9 @@ void MainWindow::ConnectCommands() {
     connect(m_list, &HardwareList::ContextMenuWanted, this, &MainWindow::ShowContextMenu);
     connect(m_list, &HardwareList::RowChanged, this, [this](int row) { m_pages->Fill(row + 1); });
     connect(&m_pages->Settings(), &SettingsPage::SettingClicked, this,
-            [this](const QString& name) { EditSetting(SelectedNumber(), name); });
+            [this](const QString& name) { m_entryActions->EditSetting(SelectedNumber(), name); });
+    connect(m_pages->DiagnoseButton(), &QPushButton::clicked, this,
+            [this] { m_entryActions->Diagnose(SelectedNumber(), [this] { FillHardwareList(); }); });
 }
 
 void MainWindow::Initialise() {
@@ -294,12 +298,6 @@ void MainWindow::OnListClicked(int row) {
     SetEntryCommandsEnabled(onRow);
     if (!onRow) m_pages->ClearEntry();
     m_pages->ClearDeviceStatus();
-}
-
-Result MainWindow::EditSetting(int /*hardwareNumber*/, const QString& displayName) {
-    const ParameterDefinition* record = ConfigDocument::FindParameterByDisplayName(
-        m_pages->Settings().Records(), displayName.toStdString());
-    return record ? kOk : kNoSuchSetting;
 }
 
 void MainWindow::SetEntryCommandsEnabled(bool enabled) {

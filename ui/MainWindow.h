@@ -17,6 +17,7 @@ class QWidget;
 namespace trelink {
 
 class DetailPages;
+class EntryActions;
 class ErrorLookup;
 class HardwareList;
 class LanguageSwitch;
@@ -82,14 +83,13 @@ public:
     void ShowContextMenu(const QPoint& screenPosition);
     // row -1: the click hit no row.
     void OnListClicked(int row);
-    // Edits the setting shown under displayName for the entry; kNoSuchSetting when the shown
-    // entry has no setting of that name.
-    Result EditSetting(int hardwareNumber, const QString& displayName);
 
     HardwareList* List() const { return m_list; }
     DetailPages& Pages() const { return *m_pages; }
     MainMenu& Menu() const { return *m_menu; }
     LanguageSwitch& Language() const { return *m_language; }
+    // Diagnosis and the editing of a setting.
+    EntryActions& Entries() const { return *m_entryActions; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -117,6 +117,7 @@ private:
     HardwareImageList m_images;
     std::unique_ptr<MainMenu> m_menu;
     std::unique_ptr<LanguageSwitch> m_language;
+    std::unique_ptr<EntryActions> m_entryActions;
     std::unique_ptr<DetailPages> m_pages;
     HardwareList* m_list = nullptr;
     QPushButton* m_add = nullptr;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "commands/MessageCatalogue.h"
 #include "services/ErrorLookup.h"
 #include "store/Message.h"
 #include "store/TextList.h"
@@ -31,6 +32,14 @@ public:
 
     // Installs the built-in German catalogue; true when it was found in the program.
     static bool InstallBuiltInCatalogue();
+};
+
+// The catalogue texts of the current language, for the command layer's assembled texts.
+class CurrentCatalogue : public MessageCatalogue {
+public:
+    std::string Pattern(int messageId) const override {
+        return StringTable::Text(messageId).toStdString();
+    }
 };
 
 }  // namespace trelink

@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 #include "DemoCopy.h"
 #include "FakePrompter.h"
 #include "commands/ProgramSettings.h"
+#include "services/ErrorLookup.h"
 #include "services/ResultCodes.h"
 #include "services/SharedLibrary.h"
 #include "store/ConfigDocument.h"
@@ -28,7 +30,9 @@
 #include "ui/HardwareImageList.h"
 #include "ui/HardwareList.h"
 #include "ui/MainWindow.h"
+#include "ui/PropertyList.h"
 #include "ui/StringTable.h"
+#include "ui/ValueChoiceDialog.h"
 
 using namespace trelink;
 
@@ -101,6 +105,11 @@ private slots:
     void leavingWithoutFindingsClosesAtOnce();
     void selectingAnEntryFillsAllThreePagesWhicheverIsShown();
     void aMissingDriverFileShowsNeitherVersionNorDate();
+    void theReadyAdaptersScanListsItsNodesInOrder();
+    void aFailingAdapterShowsItsTextsAndAsksNothing();
+    void aNewDeviceNumberReachesTheAdapterBeforeItIsStored();
+    void decliningAFailedTransferShowsTheStoredNumberAgain();
+    void aValueBeyondItsBoundsIsStoredClamped();
 
 private:
     void StartWindow();
@@ -110,6 +119,11 @@ private:
     void RequestContextMenu();
     void ChooseFromContextMenu(HardwareContextMenu::Command command);
     int ImageAt(int row, int column) const;
+    void Diagnose(int row);
+    QString StatusText() const;
+    void ExpectValueTyped(const QString& text);
+    void ClickSetting(int settingRow);
+    QString SettingValue(int settingRow) const;
     QPushButton* Button(const char* name) const;
 
     FakePrompter m_prompter;
@@ -590,6 +604,117 @@ void MainWindowTest::aMissingDriverFileShowsNeitherVersionNorDate() {
         (QStringList{drivers->item(0, 0)->text(), drivers->item(0, 1)->text(),
                      drivers->item(0, 2)->text()}),
         (QStringList{QStringLiteral("trelinkpci4.ko"), QStringLiteral("-"), QStringLiteral("-")}));
+}
+
+// The status text of a diagnosis of the code, without its time stamp.
+QString StatusOf(Result code) {
+    const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
+    return StringTable::Format(Msg::kDeviceStatus, {QString::fromStdString(texts.Description(code)),
+                                                    QString::fromStdString(texts.Remedy(code))});
+}
+
+void MainWindowTest::Diagnose(int row) {
+    ClickRow(row);
+    QTest::mouseClick(m_window->Pages().DiagnoseButton(), Qt::LeftButton);
+}
+
+QString MainWindowTest::StatusText() const {
+    const QString text = m_window->Pages().DeviceStatus()->toPlainText();
+    static const QRegularExpression stamp(
+        QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} - \\d\\d:\\d\\d:\\d\\d\n"));
+    return stamp.match(text).hasMatch() ? text.mid(22) : QStringLiteral("no time stamp: ") + text;
+}
+
+// Answers the value dialog: types text into the row's value and confirms.
+void MainWindowTest::ExpectValueTyped(const QString& text) {
+    m_prompter.ExpectDialog([text](QDialog& dialog) {
+        auto& edit = static_cast<ValueChoiceDialog&>(dialog);
+        edit.show();
+        if (!QTest::qWaitForWindowExposed(&edit) ||
+            !QTest::qWaitFor([&edit] { return edit.List()->Splitter() != 0; })) {
+            return int(QDialog::Rejected);
+        }
+        QTest::mouseClick(edit.List()->viewport(), Qt::LeftButton, {},
+                          QPoint(edit.List()->Splitter() + 20, 10));
+        QLineEdit* field = edit.List()->TextEditor();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        edit.ApplyButton()->click();
+        return edit.result();
+    });
+}
+
+void MainWindowTest::ClickSetting(int settingRow) {
+    QTableWidget* settings = m_window->Pages().SettingsList();
+    m_window->Pages().ShowPage(DetailPages::kSettingsPage);
+    const QRect cell = settings->visualRect(settings->model()->index(settingRow, 0));
+    QTest::mouseClick(settings->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+QString MainWindowTest::SettingValue(int settingRow) const {
+    return m_window->Pages().SettingsList()->item(settingRow, 1)->text();
+}
+
+void MainWindowTest::theReadyAdaptersScanListsItsNodesInOrder() {
+    StartWindow();
+    m_prompter.ExpectQuestion(Text(Msg::kAskScanBus), Prompter::Icon::Stop, Prompter::Answer::No,
+                              Prompter::Answer::Yes);
+    Diagnose(0);
+    QCOMPARE(StatusText(), StatusOf(kOk) + QStringLiteral("\n") + Text(Msg::kNodesFound) +
+                               QStringLiteral(" 3, 17, 42, 100,"));
+    QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
+    QCOMPARE(m_window->List()->SelectedRow(), 0);
+}
+
+void MainWindowTest::aFailingAdapterShowsItsTextsAndAsksNothing() {
+    StartWindow();
+    QCOMPARE(m_document->SetHardwareState(3, 0, 0, kOk), kOk);
+    QCOMPARE(m_window->FillHardwareList(), kOk);
+    Diagnose(2);
+    const int code = m_demo->ReadEntry(3).errorCode;
+    QVERIFY(code != kOk);
+    QCOMPARE(StatusText(), StatusOf(code));
+    QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
+}
+
+void MainWindowTest::aNewDeviceNumberReachesTheAdapterBeforeItIsStored() {
+    StartWindow();
+    ClickRow(0);
+    ExpectValueTyped(QStringLiteral("7"));
+    m_prompter.ExpectMessage(Text(Msg::kDeviceNumberTransferred), Prompter::Icon::Information);
+    ClickSetting(0);
+    QCOMPARE(SettingValue(0), QStringLiteral("7 "));
+    QVERIFY(m_demo->ConfigBytes().contains("<DeviceNr>7</DeviceNr>"));
+    // The simulated adapter answers under its new number at the next diagnosis.
+    m_prompter.ExpectQuestion(Text(Msg::kAskScanBus), Prompter::Icon::Stop, Prompter::Answer::No,
+                              Prompter::Answer::No);
+    Diagnose(0);
+    QCOMPARE(StatusText(), StatusOf(kOk));
+}
+
+void MainWindowTest::decliningAFailedTransferShowsTheStoredNumberAgain() {
+    StartWindow();
+    ClickRow(1);  // the USB box that is not found under its number 5
+    const int code = m_demo->ReadEntry(2).errorCode;
+    const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
+    ExpectValueTyped(QStringLiteral("3"));
+    m_prompter.ExpectQuestion(StringTable::Format(Msg::kDeviceNumberTransferFailed,
+                                                  {QString::fromStdString(texts.Description(code)),
+                                                   QString::fromStdString(texts.Remedy(code))}),
+                              Prompter::Icon::Stop, Prompter::Answer::Yes, Prompter::Answer::No);
+    const QByteArray before = m_demo->ConfigBytes();
+    ClickSetting(0);
+    QCOMPARE(SettingValue(0), QStringLiteral("5 "));
+    QCOMPARE(m_demo->ConfigBytes(), before);
+}
+
+void MainWindowTest::aValueBeyondItsBoundsIsStoredClamped() {
+    StartWindow();
+    ClickRow(0);
+    ExpectValueTyped(QStringLiteral("9999"));
+    ClickSetting(2);  // "Antwortzeit", 10 to 5000 ms
+    QCOMPARE(SettingValue(2), QStringLiteral("5000 ms"));
+    QVERIFY(m_demo->ConfigBytes().contains("<Antwortzeit>5000</Antwortzeit>"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,156 @@
+#include "commands/Diagnosis.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "commands/MessageCatalogue.h"
+#include "commands/SettingEdit.h"
+#include "services/ErrorLookup.h"
+#include "services/ProgramPath.h"
+#include "store/MessageIds.h"
+#include "store/ParameterDefinition.h"
+#include "tests/commands/CommandFixture.h"
+
+namespace trelink {
+namespace {
+
+using test::Entry;
+
+// Message patterns that show which id and arguments went where.
+class MarkedCatalogue : public MessageCatalogue {
+public:
+    std::string Pattern(int id) const override {
+        return id == Msg::kDeviceStatus ? "[122 %s|%s]" : "[" + std::to_string(id) + "]";
+    }
+};
+
+class FixedClock : public Clock {
+public:
+    std::tm LocalNow() const override {
+        std::tm time{};
+        time.tm_year = 2026 - 1900;
+        time.tm_mon = 2;
+        time.tm_mday = 5;
+        time.tm_hour = 7;
+        time.tm_min = 8;
+        time.tm_sec = 9;
+        return time;
+    }
+};
+
+class DiagnosisTest : public test::CommandFixture {
+protected:
+    void SetUp() override { Open(Entry("1", "1", "77", "1", "<DeviceNr>3</DeviceNr>")); }
+    std::string Status(Result code) const {
+        return "[122 " + m_texts.Description(code) + "|" + m_texts.Remedy(code) + "]";
+    }
+
+    FixedClock m_clock;
+    const CommandContext m_timed{m_document, m_settings, m_drivers, PlatformDirectories::Default(),
+                                 m_clock};
+    const ErrorLookup m_texts{ProgramFolder()};
+};
+
+TEST_F(DiagnosisTest, EveryBranchStoresTheCodeAndReportsWhatTheBusAnswered) {
+    const std::string stamp = "05.03.2026 - 07:08:09\n";
+    const std::string connect = "SetXMLFile(@) ConnectDiagnosis(1,0) ";
+    const struct {
+        std::string name;
+        bool loaded;
+        std::int32_t setXMLFile, connect, scan;
+        std::size_t nodes;
+        Result code;
+        std::string calls, scanned;  // the scan's calls and text; empty: no scan is offered
+    } cases[] = {
+        {"nodes", true, 0, 0, 0, 3, kOk, connect + "ScanBus(7) Delete Disconnect(7)",
+         "\n[124] 42, 42, 42,"},
+        {"empty bus", true, 0, 0, 0, 0, kOk, connect + "ScanBus(7) Delete Disconnect(7)",
+         "\n\n[127]"},
+        {"failed scan", true, 0, 0, 40965, 3, kOk, connect + "ScanBus(7) Disconnect(7)",
+         "\n\n[127]"},
+        {"failed connect", true, 0, 40963, 0, 3, 40963, "", ""},
+        {"refused file", true, 40967, 0, 0, 3, 40967, "", ""},
+        {"no library", false, 0, 0, 0, 3, kBusDriverNotLoaded, "", ""},
+    };
+    for (const auto& c : cases) {
+        Script() = {};
+        Script().loaded = c.loaded;
+        Script().setXMLFile = c.setXMLFile;
+        Script().connect[1] = c.connect;
+        Script().scan = c.scan;
+        Script().nodes.assign(c.nodes, 42);
+        {
+            Diagnosis diagnosis(m_timed, m_texts, 1);
+            EXPECT_EQ(diagnosis.Code(), c.code) << c.name;
+            EXPECT_EQ(diagnosis.StoreCode(), Diagnosis::Storing::kStored) << c.name;
+            EXPECT_EQ(StoredCode(1), c.code) << c.name;
+            EXPECT_EQ(diagnosis.OffersScan(), !c.scanned.empty()) << c.name;
+            Script().calls.clear();
+            if (diagnosis.OffersScan()) diagnosis.Scan();
+            EXPECT_EQ(diagnosis.Report(MarkedCatalogue()), stamp + Status(c.code) + c.scanned)
+                << c.name;
+            std::string calls = c.calls;
+            if (const auto at = calls.find('@'); at != std::string::npos)
+                calls.replace(at, 1, m_path);
+            EXPECT_EQ(Script().Calls(), calls) << c.name;
+            // The driver stays loaded for the whole diagnosis.
+            EXPECT_EQ(Script().loads - Script().unloads, 1) << c.name;
+        }
+        EXPECT_EQ(Script().loads, Script().unloads) << c.name;
+        EXPECT_TRUE(Script().outstanding.empty()) << c.name;
+    }
+}
+
+TEST_F(DiagnosisTest, AFullBusListsAllItsNodes) {
+    Script().nodes.assign(255, 9);
+    Diagnosis diagnosis(m_timed, m_texts, 1);
+    EXPECT_EQ(diagnosis.Scan().size(), 255u);
+    const std::string report = diagnosis.Report(MarkedCatalogue());
+    EXPECT_EQ(report.substr(report.size() - 6), " 9, 9,");
+}
+
+TEST_F(DiagnosisTest, AFileThatCannotBeSavedIsReportedEvenWhenTheCodeIsUnchanged) {
+    Script().connect[1] = 77;
+    ::chmod(m_path.c_str(), 0444);
+    EXPECT_EQ(Diagnosis(m_timed, m_texts, 1).StoreCode(), Diagnosis::Storing::kNotSaved);
+}
+
+TEST_F(DiagnosisTest, ADeviceNumberGoesToTheAdapterBeforeItIsWritten) {
+    ParameterDefinition record("DeviceNr");
+    record.value = "12 ";
+    ASSERT_TRUE(SettingEdit::TransfersToAdapter(record));
+    const struct {
+        bool loaded;
+        std::int32_t answer;
+        Result code;
+        std::string calls;
+    } cases[] = {
+        {true, 0, kOk, "SetXMLFile(" + m_path + ") SetHardwareID(1,12,0)"},
+        {true, 40970, 40970, "SetXMLFile(" + m_path + ") SetHardwareID(1,12,0)"},
+        {false, 0, kBusDriverNotLoaded, ""},
+    };
+    for (const auto& c : cases) {
+        Script() = {};
+        Script().loaded = c.loaded;
+        Script().setHardwareID = c.answer;
+        SettingEdit edit(m_context, 1);
+        EXPECT_EQ(edit.TransferDeviceNumber(record), c.code);
+        EXPECT_EQ(Script().Calls(), c.calls);
+        edit.EndTransfer();
+        EXPECT_EQ(Script().loads, Script().unloads);
+    }
+    EXPECT_EQ(
+        SettingEdit::TransferFailure(m_texts, kBusDriverNotLoaded),
+        (Message{Msg::kDeviceNumberTransferFailed,
+                 {m_texts.Description(kBusDriverNotLoaded), m_texts.Remedy(kBusDriverNotLoaded)}}));
+    // Only "DeviceNr" goes to the adapter, and the value is written as it stands.
+    ASSERT_FALSE(SettingEdit::TransfersToAdapter(ParameterDefinition("Baudrate")));
+    record.value = "12";
+    EXPECT_EQ(SettingEdit(m_context, 1).WriteValue(record), kOk);
+    EXPECT_EQ(m_document.GetHardwareValue(1, "DeviceNr"), "12");
+    EXPECT_NE(FileBytes().find("<DeviceNr>12</DeviceNr>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trelink

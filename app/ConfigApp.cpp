@@ -46,7 +46,7 @@ void ConfigApp::CreateDocument() {
 void ConfigApp::RunMainWindow() {
     const LibraryBusDriverFactory busDrivers(ProgramFolder());
     const CommandContext context{*m_document, *m_settings, busDrivers};
-    MainWindow window(context, *m_prompter, ProgramFolder());
+    MainWindow window(context, *m_prompter, ProgramFolder(), m_helpFilePath);
     window.Initialise();
     window.exec();
 }

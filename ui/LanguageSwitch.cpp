@@ -10,13 +10,19 @@
 
 namespace trelink {
 
+std::string LanguageSwitch::HelpFileName(int language) {
+    return "TrelinkKonfiguratorHlp_" + std::to_string(language);
+}
+
 LanguageSwitch::LanguageSwitch(ConfigDocument& document, const ProgramSettings& settings,
-                               ErrorLookup& errorLookup, MainMenu& menu, Prompter& prompter)
+                               ErrorLookup& errorLookup, MainMenu& menu, Prompter& prompter,
+                               std::string& helpFilePath)
     : m_document(document),
       m_settings(settings),
       m_errorLookup(errorLookup),
       m_menu(menu),
-      m_prompter(prompter) {}
+      m_prompter(prompter),
+      m_helpFilePath(helpFilePath) {}
 
 bool LanguageSwitch::Switch(int language, QWidget* parent) {
     m_catalogue.Unload();
@@ -27,6 +33,9 @@ bool LanguageSwitch::Switch(int language, QWidget* parent) {
                                Prompter::Icon::Stop);
         return false;
     }
+    // The help file of the language stands in the folder of the one before.
+    m_helpFilePath =
+        m_helpFilePath.substr(0, m_helpFilePath.rfind('/') + 1) + HelpFileName(language);
     m_errorLookup.SetLanguage(language);
     m_document.SetLanguage(language);
     // The marks show the stored choice, which is not always the language just loaded.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/LanguageCatalogue.h"
 
 class QWidget;
@@ -13,12 +15,17 @@ class ProgramSettings;
 class Prompter;
 
 // Switches the interface to a language: its catalogue, the check marks of the language menu,
-// the error lookup's texts and the language in which the document reads type and setting
-// names. The window rebuilds itself afterwards.
+// the help file, the error lookup's texts and the language in which the document reads type
+// and setting names. The window rebuilds itself afterwards.
 class LanguageSwitch {
 public:
+    // The help file of a language, "TrelinkKonfiguratorHlp_<n>" without extension.
+    static std::string HelpFileName(int language);
+
+    // helpFilePath is the application's: only its folder counts, and a switch replaces it.
     LanguageSwitch(ConfigDocument& document, const ProgramSettings& settings,
-                   ErrorLookup& errorLookup, MainMenu& menu, Prompter& prompter);
+                   ErrorLookup& errorLookup, MainMenu& menu, Prompter& prompter,
+                   std::string& helpFilePath);
 
     // False when the language's catalogue cannot be loaded: the user is told which file was
     // tried, the built-in German texts are current and every language number stays as it was.
@@ -32,6 +39,7 @@ private:
     ErrorLookup& m_errorLookup;
     MainMenu& m_menu;
     Prompter& m_prompter;
+    std::string& m_helpFilePath;
     LanguageCatalogue m_catalogue;
 };
 

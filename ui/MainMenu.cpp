@@ -2,13 +2,9 @@
 
 #include <QMenuBar>
 
+#include "commands/ProgramSettings.h"
+
 namespace trelink {
-namespace {
-
-constexpr int kGermanLanguage = 49;
-constexpr int kEnglishLanguage = 44;
-
-}  // namespace
 
 MainMenu::MainMenu(QWidget* parent)
     : m_bar(new QMenuBar(parent)),
@@ -45,9 +41,9 @@ void MainMenu::Retext() {
 }
 
 void MainMenu::MarkLanguage(int language) {
-    if (language == kGermanLanguage || language == kEnglishLanguage) {
-        m_german->setChecked(language == kGermanLanguage);
-        m_english->setChecked(language == kEnglishLanguage);
+    if (language == ProgramSettings::kGerman || language == ProgramSettings::kEnglish) {
+        m_german->setChecked(language == ProgramSettings::kGerman);
+        m_english->setChecked(language == ProgramSettings::kEnglish);
     }
 }
 

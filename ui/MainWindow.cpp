@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -28,13 +29,14 @@
 namespace trelink {
 
 MainWindow::MainWindow(const CommandContext& context, Prompter& prompter,
-                       const std::string& libraryFolder, QWidget* parent)
+                       const std::string& libraryFolder, std::string& helpFilePath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_context(context),
       m_commands(context),
       m_details(context),
       m_prompter(prompter),
+      m_helpFilePath(helpFilePath),
       m_errorLookup(std::make_unique<ErrorLookup>(libraryFolder, true)) {
     // A missing lookup library is reported here, before the window shows.
     if (const auto& failure = m_errorLookup->Failure()) {
@@ -72,8 +74,9 @@ void MainWindow::CreateControls() {
     layout->setMenuBar(m_menu->Bar());
     layout->addWidget(client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_language = std::make_unique<LanguageSwitch>(m_context.document, m_context.settings,
-                                                  *m_errorLookup, *m_menu, m_prompter);
+    m_language =
+        std::make_unique<LanguageSwitch>(m_context.document, m_context.settings, *m_errorLookup,
+                                         *m_menu, m_prompter, m_helpFilePath);
     m_entryActions =
         std::make_unique<EntryActions>(m_context, *m_errorLookup, m_prompter, *m_pages, this);
 }
@@ -92,6 +95,10 @@ void MainWindow::ConnectCommands() {
     connect(m_check, &QPushButton::clicked, this, &MainWindow::Check);
     connect(m_leave, &QPushButton::clicked, this, &MainWindow::Leave);
     connect(m_list, &HardwareList::RowClicked, this, &MainWindow::OnListClicked);
+    connect(m_menu->Action(MainMenu::kGerman), &QAction::triggered, this,
+            [this] { ChooseLanguage(ProgramSettings::kGerman); });
+    connect(m_menu->Action(MainMenu::kEnglish), &QAction::triggered, this,
+            [this] { ChooseLanguage(ProgramSettings::kEnglish); });
     connect(m_list, &HardwareList::ContextMenuWanted, this, &MainWindow::ShowContextMenu);
     connect(m_list, &HardwareList::RowChanged, this, [this](int row) { m_pages->Fill(row + 1); });
     connect(&m_pages->Settings(), &SettingsPage::SettingClicked, this,
@@ -157,6 +164,13 @@ bool MainWindow::LoadLanguage(int language) {
     if (!m_language->Switch(language, this)) return false;
     RetextWindow();
     return true;
+}
+
+// An ordinary user may not be able to write the settings file of an installed program; the
+// switch then still holds for this run.
+void MainWindow::ChooseLanguage(int language) {
+    m_context.settings.WriteLanguage(language);
+    LoadLanguage(language);
 }
 
 // Captions follow the catalogue through the language-change event; what the switch rebuilds

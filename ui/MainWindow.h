@@ -53,9 +53,9 @@ public:
     };
 
     // Every prompt goes through prompter; the window's own error lookup is looked for in
-    // libraryFolder first.
+    // libraryFolder first. helpFilePath is the application's, which a language switch sets.
     MainWindow(const CommandContext& context, Prompter& prompter, const std::string& libraryFolder,
-               QWidget* parent = nullptr);
+               std::string& helpFilePath, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Runs the set-up steps before the window is first shown. A failing step is reported and
@@ -68,6 +68,9 @@ public:
     void ReportInternalError(int site, Result code);
     // Switches the interface to a language catalogue; false when it cannot be loaded.
     bool LoadLanguage(int language);
+    // A language chosen from the menu: stored first, then switched to, so that the next start
+    // tries it again even when it cannot be loaded now.
+    void ChooseLanguage(int language);
     void RetextWindow();
 
     void Add();
@@ -113,6 +116,7 @@ private:
     HardwareCommands m_commands;
     EntryDetails m_details;
     Prompter& m_prompter;
+    std::string& m_helpFilePath;
     std::unique_ptr<ErrorLookup> m_errorLookup;
     HardwareImageList m_images;
     std::unique_ptr<MainMenu> m_menu;

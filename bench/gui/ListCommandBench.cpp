@@ -90,7 +90,7 @@ struct Session {
     Session() {
         document.SetConfigFile(configuration.ConfigPath());
         window = std::make_unique<MainWindow>(CommandContext{document, settings, busDrivers},
-                                              prompter, ProgramFolder());
+                                              prompter, ProgramFolder(), helpFilePath);
         window->Initialise();
     }
 
@@ -106,6 +106,7 @@ struct Session {
     ConfigDocument document;
     ProgramSettings settings{configuration.SettingsPath()};
     LibraryBusDriverFactory busDrivers{ProgramFolder()};
+    std::string helpFilePath;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -128,6 +128,7 @@ private:
 
     FakePrompter m_prompter;
     std::string m_libraryFolder = DemoCopy::BinFolder().toStdString();
+    std::string m_helpFilePath;
     std::unique_ptr<DemoCopy> m_demo;
     std::unique_ptr<ConfigDocument> m_document;
     std::unique_ptr<ProgramSettings> m_settings;
@@ -164,7 +165,7 @@ void MainWindowTest::StartWindow() {
     m_settings = std::make_unique<ProgramSettings>(m_demo->SettingsPath().toStdString());
     m_busDrivers = std::make_unique<LibraryBusDriverFactory>(m_libraryFolder);
     m_window = std::make_unique<MainWindow>(CommandContext{*m_document, *m_settings, *m_busDrivers},
-                                            m_prompter, m_libraryFolder);
+                                            m_prompter, m_libraryFolder, m_helpFilePath);
     m_window->Initialise();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

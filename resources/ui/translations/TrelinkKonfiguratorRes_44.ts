@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name></name>
+    <message id="addhardware.title">
+        <source>Hardware hinzufügen</source>
+        <translation>Add Hardware</translation>
+    </message>
+    <message id="errorlist.title">
+        <source>Fehlerliste</source>
+        <translation>Error List</translation>
+    </message>
+    <message id="contextmenu.activate">
+        <source>&amp;Aktivieren</source>
+        <translation>Ac&amp;tivate</translation>
+    </message>
+    <message id="contextmenu.deactivate">
+        <source>Deaktiveren</source>
+        <translation>D&amp;eactivate</translation>
+    </message>
+    <message id="contextmenu.default">
+        <source>&amp;Standard</source>
+        <translation>Set as &amp;Default</translation>
+    </message>
+    <message id="menu.options">
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message id="menu.language">
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message id="menu.german">
+        <source>&amp;Deutsch</source>
+        <translation>&amp;German</translation>
+    </message>
+    <message id="menu.english">
+        <source>&amp;Englisch</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message id="menu.help">
+        <source>&amp;?</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="menu.helptopics">
+        <source>&amp;Hilfethemen</source>
+        <translation>&amp;Help Topics</translation>
+    </message>
+    <message id="menu.info">
+        <source>&amp;Info</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message id="mainwindow.title">
+        <source>Morvak Trelinkkonfigurator</source>
+        <translation>Morvak Trelink Configurator</translation>
+    </message>
+    <message id="mainwindow.check">
+        <source>&amp;Überprüfen</source>
+        <translation>&amp;Check</translation>
+    </message>
+    <message id="101">
+        <source>Inf&amp;o über Trelink-Zazorudevoza...</source>
+        <translation>&amp;About Trelink-Zazorudevoza...</translation>
+    </message>
+    <message id="102">
+        <source>Internal error: Modul: %s Line: %i Code: %i</source>
+        <translation>Internal error: Module: %s Line: %i Code: %i</translation>
+    </message>
+    <message id="103">
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message id="104">
+        <source>Hardwarename</source>
+        <translation>Hardware name</translation>
+    </message>
+    <message id="105">
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message id="106">
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message id="107">
+        <source>Treiber</source>
+        <translation>Drivers</translation>
+    </message>
+    <message id="108">
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="109">
+        <source>Dateiname</source>
+        <translation>File name</translation>
+    </message>
+    <message id="110">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message id="111">
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message id="112">
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message id="113">
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message id="114">
+        <source>%s bearbeiten</source>
+        <translation>Edit %s</translation>
+    </message>
+    <message id="115">
+        <source>Die ausgewählte Hardware kann nicht hinzugefügt werden. Die maximale Anzahl der Hardware diesen Typs ist erreicht.</source>
+        <translation>The selected hardware cannot be added. The maximum number of hardware entries of this type has been reached.</translation>
+    </message>
+    <message id="116">
+        <source>Die ausgewählte Hardware kann nicht aktiviert werden, da bereits ein nicht kompatibler Hardwaretyp aktiv ist.</source>
+        <translation>The selected hardware cannot be activated because an incompatible hardware type is already active.</translation>
+    </message>
+    <message id="117">
+        <source>Hardware %s und %s: Für Parameter &lt;%s&gt; wird der Wert %s mehrfach verwendet. Der Wert muss eindeutig sein.</source>
+        <translation>Hardware %s and %s: parameter &lt;%s&gt; uses the value %s more than once. The value must be unique.</translation>
+    </message>
+    <message id="118">
+        <source>Bei der Überprüfung der Konfiguration wurden keine Fehler gefunden.</source>
+        <translation>No errors were found while checking the configuration.</translation>
+    </message>
+    <message id="119">
+        <source>Bei der Überprüfung der Konfiguration wurden Fehler festgestellt. Trotzdem beenden?</source>
+        <translation>Errors were found while checking the configuration. Exit anyway?</translation>
+    </message>
+    <message id="120">
+        <source>Es ist keine Hardware aktiv. Um zu kommunizieren muss mindestens eine Hardware aktiviert sein.</source>
+        <translation>No hardware is active. At least one hardware entry must be active for communication.</translation>
+    </message>
+    <message id="121">
+        <source>Es ist keine Hardware als Standardhardware festgelegt. Es muss genau eine Hardware als Standard festgelegt werden.</source>
+        <translation>No hardware is set as the default. Exactly one hardware entry must be set as the default.</translation>
+    </message>
+    <message id="122">
+        <source>Gerätestatus:
+%s
+
+Lösungsvorschlag:
+%s</source>
+        <translation>Device status:
+%s
+
+Suggested remedy:
+%s</translation>
+    </message>
+    <message id="123">
+        <source>Das Geräte ist betriebsbereit. Der Bus kann jetzt nach vorhandenen Teilnehmern abgesucht werden.
+Achtung: Das Absuchen des Busses kann unter Umständen (z.B. falsche Baudrate) zum Absturz des Busses führen.
+Morvak übernimmt keine Haftung für Schäden, die daraus entstehen.
+Soll der Bus jetzt abgesucht werden?</source>
+        <translation>The device is ready for operation. The bus can now be scanned for connected nodes.
+Caution: under certain conditions (for example a wrong baud rate) scanning the bus can make the bus crash.
+Morvak accepts no liability for any damage that results from this.
+Scan the bus now?</translation>
+    </message>
+    <message id="124">
+        <source>Auf folgenden Knotenadressen wurden Teilnehmer gefunden:
+
+</source>
+        <translation>Nodes were found at the following node addresses:
+
+</translation>
+    </message>
+    <message id="125">
+        <source>Die neue Gerätenummer wurde erfolgreich übertragen.
+Damit die neue Gerätenummer übernommen wird, muß der USB Adapter einmal entfernt und wieder angesteckt werden (USB Gerät vorher deaktivieren!)</source>
+        <translation>The new device number was transferred successfully.
+For the new device number to take effect, the USB adapter must be unplugged and plugged in again once (deactivate the USB device first!)</translation>
+    </message>
+    <message id="126">
+        <source>Beim Übertragen der Gerätenummer ist ein Fehler aufgetreten.
+(Fehler: %s Lösung: %s)
+Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</source>
+        <translation>An error occurred while transferring the device number.
+(Error: %s Remedy: %s)
+Store the new device number in the configuration anyway?</translation>
+    </message>
+    <message id="127">
+        <source>Es konnten keine Teilnehmer am Bus gefunden werden.</source>
+        <translation>No nodes could be found on the bus.</translation>
+    </message>
+    <message id="128">
+        <source>&amp;Hinzufügen</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message id="129">
+        <source>&amp;Entfernen</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message id="130">
+        <source>Über&amp;prüfen</source>
+        <translation>&amp;Check</translation>
+    </message>
+    <message id="131">
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message id="132">
+        <source>&amp;Diagnose</source>
+        <translation>&amp;Diagnose</translation>
+    </message>
+    <message id="133">
+        <source>Gerätestatus</source>
+        <translation>Device status</translation>
+    </message>
+    <message id="134">
+        <source>Treiberinformationen:</source>
+        <translation>Driver information:</translation>
+    </message>
+    <message id="135">
+        <source>Einstellungen:</source>
+        <translation>Settings:</translation>
+    </message>
+    <message id="136">
+        <source>Morvak Trelink-Zazorudevoza</source>
+        <translation>Morvak Trelink-Zazorudevoza</translation>
+    </message>
+    <message id="137">
+        <source>Fehler beim Speichern der Konfigurationsdatei. Die Datei ist eventuell schreibgeschützt, oder Sie verfügen nicht über die notwendigen Zugriffsrechte.</source>
+        <translation>Error saving the configuration file. The file may be write-protected, or you may not have the necessary access rights.</translation>
+    </message>
+    <message id="messagebox.yes">
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message id="messagebox.no">
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message id="errorlookup.cantload">
+        <source>Can&apos;t load %s. Error code: %i (%x)</source>
+        <translation>Can&apos;t load %s. Error code: %i (%x)</translation>
+    </message>
+    <message id="language.cantload">
+        <source>Can&apos;t load %s</source>
+        <translation>Can&apos;t load %s</translation>
+    </message>
+    <message id="valuechoice.standard">
+        <source>&amp;Standard</source>
+        <translation>&amp;Default</translation>
+    </message>
+    <message id="valuechoice.apply">
+        <source>&amp;Übernehmen</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message id="button.ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests use, when any is missing.
+#   --with-display    also what a real window needs: a virtual X server and the tools that
+#                     find, drive and watch the window (scripts/check-run-command.sh)
 set -euo pipefail
 
 packages=(
@@ -9,7 +11,12 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-documentation-tools libgl-dev
     fonts-dejavu-core
 )
-[ "${1:-}" = "--with-display" ] && packages+=(xvfb xauth x11-utils)
+for option in "$@"; do
+    case "$option" in
+        --with-display) packages+=(xvfb xauth x11-utils xdotool libxml2-utils) ;;
+        *) echo "install-deps.sh: unknown option $option (known: --with-display)" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,8 @@
 # Installs the Debian packages the build and the tests use, when any is missing.
 #   --with-display    also what a real window needs: a virtual X server and the tools that
 #                     find, drive and watch the window (scripts/check-run-command.sh)
+#   --with-packaging  also what builds and checks the Debian packages (scripts/package.sh,
+#                     scripts/check-package.sh)
 set -euo pipefail
 
 packages=(
@@ -14,7 +16,8 @@ packages=(
 for option in "$@"; do
     case "$option" in
         --with-display) packages+=(xvfb xauth x11-utils xdotool libxml2-utils) ;;
-        *) echo "install-deps.sh: unknown option $option (known: --with-display)" >&2; exit 2 ;;
+        --with-packaging) packages+=(dpkg-dev file lintian desktop-file-utils appstream strace) ;;
+        *) echo "install-deps.sh: unknown option $option (known: --with-display, --with-packaging)" >&2; exit 2 ;;
     esac
 done
 

@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests use, when any is missing.
+#   --with-display    also what a real window needs: a virtual X server and the tools that
+#                     find, drive and watch the window (scripts/check-run-command.sh)
+#   --with-packaging  also what builds and checks the Debian packages (scripts/package.sh,
+#                     scripts/check-package.sh)
 set -euo pipefail
 
 packages=(
@@ -9,7 +13,13 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-documentation-tools libgl-dev
     fonts-dejavu-core
 )
-[ "${1:-}" = "--with-display" ] && packages+=(xvfb xauth x11-utils)
+for option in "$@"; do
+    case "$option" in
+        --with-display) packages+=(xvfb xauth x11-utils xdotool libxml2-utils) ;;
+        --with-packaging) packages+=(dpkg-dev file lintian desktop-file-utils appstream strace) ;;
+        *) echo "install-deps.sh: unknown option $option (known: --with-display, --with-packaging)" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -49,12 +49,17 @@ if [ "$reset" = yes ] || [ ! -f "$work/trelinkconfig.xml" ]; then
 fi
 
 # The settings file beside the program names the working copy; a language chosen in the
-# program is kept (German, the built-in language, until one is chosen).
+# program is kept. Until one is chosen the run command asks for German: the program's own
+# default is English, whose catalogue does not exist yet.
+first_language=49
 settings="$bin/trelinkkonfigurator.ini"
-language=$(sed -n 's/^[[:space:]]*[Ll][Aa][Nn][Gg][Uu][Aa][Gg][Ee][[:space:]]*=[[:space:]]*\([-0-9]*\).*/\1/p' \
-    "$settings" 2>/dev/null | head -n 1)
+language=""
+if [ -r "$settings" ]; then
+    language=$(sed -n 's/^[[:space:]]*[Ll][Aa][Nn][Gg][Uu][Aa][Gg][Ee][[:space:]]*=[[:space:]]*\([-0-9]*\).*/\1/p;T;q' \
+        "$settings")
+fi
 printf '[XMLConfig]\nConfigfilename=%s\n\n[Options]\nLanguage=%s\n' \
-    "$work/trelinkconfig.xml" "${language:-49}" >"$settings"
+    "$work/trelinkconfig.xml" "${language:-$first_language}" >"$settings"
 
 # The simulated driver finds mtrelinksim.xml beside the configuration.
 unset MTRELINK_SIMULATION

@@ -76,7 +76,7 @@ mkdir -m 700 "$scratch/runtime"
     exec strace -f -qq -e trace=openat -o "$trace" "$unpacked/usr/bin/trelinkkonfigurator") \
     >"$scratch/output" 2>&1 &
 program=$!
-catalogue="$folder/TrelinkKonfiguratorRes_49.qm"
+catalogue="$folder/TrelinkKonfiguratorRes_44.qm"
 started=$SECONDS
 until grep -q "\"$catalogue\".* = [0-9]" "$trace" 2>/dev/null; do
     kill -0 "$program" 2>/dev/null || fail "the program ended during start-up"
@@ -86,7 +86,7 @@ done
 sleep 1
 kill -0 "$program" 2>/dev/null || fail "the program ended after its start-up"
 echo "running; it opened from its own folder:"
-for file in trelinkkonfigurator.ini TrelinkKonfiguratorRes_49.qm libMTrelinkL1.so libErrorLookUp.so; do
+for file in trelinkkonfigurator.ini TrelinkKonfiguratorRes_44.qm libMTrelinkL1.so libErrorLookUp.so; do
     grep -q "\"$folder/$file\".* = [0-9]" "$trace" || fail "it did not open $folder/$file"
     echo "  $file"
 done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Proves the README's run command the way a new user meets it, on an X server (under CI a
-# virtual one): scripts/run.sh must open the main window with its German title, the window
+# virtual one): scripts/run.sh must open the main window with its title, the window
 # must close the way a user closes it, the program must end with status 0, and the demo's
 # working copy must be a complete configuration that the program has loaded and saved.
 #   xvfb-run -a scripts/check-run-command.sh [--build-dir DIR]
@@ -131,7 +131,7 @@ check_configuration() {
         fail "the settings file beside the program does not name the working copy"
 }
 
-# What the simulated driver writes when "&Beenden" asks it to save its own configuration.
+# What the simulated driver writes when "E&xit" asks it to save its own configuration.
 check_driver_saved() {
     [ "$(cat "$config.l1" 2>/dev/null)" = $'1 1 0 1\n2 3 5 1\n3 2 0 0' ] ||
         fail "the bus driver's own configuration was not saved on leaving"
@@ -144,8 +144,8 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$root/scripts/run.sh" --build-dir "$build" >"
     fail "without a display the run command must fail with one line (status $status)"
 cat "$log"
 
-# First run, as on a fresh clone; "&Beenden" by its mnemonic.
-run_and_close alt+b
+# First run, as on a fresh clone (English, no language stored yet); "E&xit" by its mnemonic.
+run_and_close alt+x
 check_configuration
 check_driver_saved
 
@@ -158,7 +158,7 @@ check_configuration
 grep -q '<!-- kept -->' "$config" || fail "a later run did not keep the working copy"
 [ ! -e "$config.l1" ] || fail "Escape saved the bus driver's configuration as leaving does"
 
-run_and_close alt+b --reset-demo
+run_and_close alt+x --reset-demo
 check_configuration
 check_driver_saved
 ! grep -q '<!-- kept -->' "$config" || fail "--reset-demo kept the old working copy"

@@ -49,17 +49,15 @@ if [ "$reset" = yes ] || [ ! -f "$work/trelinkconfig.xml" ]; then
 fi
 
 # The settings file beside the program names the working copy; a language chosen in the
-# program is kept. Until one is chosen the run command asks for German: the program's own
-# default is English, whose catalogue does not exist yet.
-first_language=49
+# program is kept. Until one is chosen none is written, and the program starts in English.
 settings="$bin/trelinkkonfigurator.ini"
 language=""
 if [ -r "$settings" ]; then
     language=$(sed -n 's/^[[:space:]]*[Ll][Aa][Nn][Gg][Uu][Aa][Gg][Ee][[:space:]]*=[[:space:]]*\([-0-9]*\).*/\1/p;T;q' \
         "$settings")
 fi
-printf '[XMLConfig]\nConfigfilename=%s\n\n[Options]\nLanguage=%s\n' \
-    "$work/trelinkconfig.xml" "${language:-$first_language}" >"$settings"
+printf '[XMLConfig]\nConfigfilename=%s\n' "$work/trelinkconfig.xml" >"$settings"
+[ -z "$language" ] || printf '\n[Options]\nLanguage=%s\n' "$language" >>"$settings"
 
 # The simulated driver finds mtrelinksim.xml beside the configuration.
 unset MTRELINK_SIMULATION

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -14,10 +15,12 @@
 #include "services/ProgramPath.h"
 #include "store/ConfigDocument.h"
 #include "ui/AddHardwareDialog.h"
+#include "ui/EntryActions.h"
 #include "ui/HardwareList.h"
 #include "ui/MainWindow.h"
 #include "ui/Prompter.h"
 #include "ui/StringTable.h"
+#include "ui/ValueChoiceDialog.h"
 
 using namespace trelink;
 
@@ -29,18 +32,24 @@ constexpr int kStaleCode = 4711;
 constexpr int kTypesInTurn[] = {1, 2, 3, 5};
 const QString kAddedTypeName = QStringLiteral("Trelink USB-Adapterbox UB-3");
 
-// Answers every prompt at once: the add dialog with one type, questions with No.
+// Answers every prompt at once: the add dialog with one type, the value dialog by confirming
+// its row, questions with the answer set.
 class AutoPrompter : public Prompter {
 public:
     void ShowMessage(QWidget*, const QString&, Icon) override {}
-    Answer AskYesNo(QWidget*, const QString&, Icon, Answer) override { return Answer::No; }
+    Answer AskYesNo(QWidget*, const QString&, Icon, Answer) override { return answer; }
     int RunDialog(QDialog& dialog) override {
         if (auto* add = qobject_cast<AddHardwareDialog*>(&dialog)) {
             const auto items = add->NameList()->findItems(kAddedTypeName, Qt::MatchExactly);
             if (!items.isEmpty()) add->NameList()->setCurrentItem(items.first());
         }
+        if (auto* value = qobject_cast<ValueChoiceDialog*>(&dialog)) {
+            value->ApplyButton()->click();
+            return dialog.result();
+        }
         return QDialog::Accepted;
     }
+    Answer answer = Answer::No;
     QAction* PopUpMenu(QMenu&, const QPoint&) override { return nullptr; }
 };
 
@@ -199,6 +208,25 @@ void BM_CheckWithFindings(benchmark::State& state) {
     for (auto _ : state) session.window->Check();
 }
 
+// The ready adapter of entry 1, with the scan of its bus.
+void BM_DiagnoseWithScan(benchmark::State& state) {
+    Session session;
+    session.prompter.answer = Prompter::Answer::Yes;
+    session.Select(0);
+    for (auto _ : state)
+        session.window->Entries().Diagnose(1, [&] { session.window->FillHardwareList(); });
+}
+
+// A setting of entry 1 confirmed in the value dialog and written; with the device number,
+// transferred to the adapter first.
+void BM_EditSetting(benchmark::State& state, const char* displayName) {
+    Session session;
+    session.Select(0);
+    for (auto _ : state) {
+        session.window->Entries().EditSetting(1, QString::fromUtf8(displayName));
+    }
+}
+
 void BM_ContextMenu(benchmark::State& state) {
     Session session;
     session.Select(40);
@@ -219,6 +247,15 @@ BENCHMARK(BM_Activate)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations
 BENCHMARK(BM_Deactivate)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_SetDefault)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_CheckWithFindings)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DiagnoseWithScan)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK_CAPTURE(BM_EditSetting, response_time, "Antwortzeit")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(20);
+BENCHMARK_CAPTURE(BM_EditSetting, device_number, "Gerätenummer")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(20);
 BENCHMARK(BM_ContextMenu)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {

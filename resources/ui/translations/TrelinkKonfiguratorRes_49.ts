@@ -279,5 +279,21 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>&amp;Nein</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="about.title">
+        <source>Info über Trelink-Zazorudevoza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.ok">
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.product">
+        <source>Trelink-Zazorudevoza Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.build">
+        <source>%s %s (Build: %s)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "ui/SettingsPage.h"
 #include "ui/StringTable.h"
 #include "ui/ValueChoiceDialog.h"
+#include "ui/WindowNotices.h"
 
 namespace trelink {
 
@@ -37,7 +38,8 @@ EntryActions::EntryActions(const CommandContext& context, const ErrorLookup& err
       m_errorLookup(errorLookup),
       m_prompter(prompter),
       m_pages(pages),
-      m_window(window) {}
+      m_window(window),
+      m_notices(prompter, window) {}
 
 void EntryActions::Diagnose(int hardwareNumber, const std::function<void()>& refillList) {
     m_pages.ClearDeviceStatus();
@@ -46,7 +48,7 @@ void EntryActions::Diagnose(int hardwareNumber, const std::function<void()>& ref
         case Diagnosis::Storing::kStored:
             break;
         case Diagnosis::Storing::kNotSaved:
-            return ShowCannotSave();
+            return m_notices.CannotSave();
         case Diagnosis::Storing::kStateUnreadable:
         case Diagnosis::Storing::kWriteFailed:
             return;
@@ -84,7 +86,7 @@ Result EntryActions::EditSetting(int hardwareNumber, const QString& displayName)
         }
         edit.EndTransfer();
     }
-    if (edit.WriteValue(*record) == kCannotSave) ShowCannotSave();
+    if (edit.WriteValue(*record) == kCannotSave) m_notices.CannotSave();
     page.Fill(hardwareNumber);
     return kOk;
 }
@@ -93,10 +95,6 @@ bool EntryActions::KeepAfterFailedTransfer(Result code) {
     const Message question = SettingEdit::TransferFailure(m_errorLookup, code);
     return m_prompter.AskYesNo(m_window, StringTable::Text(question), Prompter::Icon::Stop,
                                Prompter::Answer::Yes) == Prompter::Answer::Yes;
-}
-
-void EntryActions::ShowCannotSave() {
-    m_prompter.ShowMessage(m_window, StringTable::Text(Msg::kCannotSave), Prompter::Icon::Stop);
 }
 
 }  // namespace trelink

@@ -5,6 +5,7 @@
 
 #include "commands/CommandContext.h"
 #include "services/ResultCodes.h"
+#include "ui/WindowNotices.h"
 
 class QWidget;
 
@@ -32,13 +33,13 @@ private:
     // Whether to go on after a failed transfer; the settings page shows the stored value
     // again when not.
     bool KeepAfterFailedTransfer(Result code);
-    void ShowCannotSave();
 
     CommandContext m_context;
     const ErrorLookup& m_errorLookup;
     Prompter& m_prompter;
     DetailPages& m_pages;
     QWidget* m_window;
+    WindowNotices m_notices;
 };
 
 }  // namespace trelink

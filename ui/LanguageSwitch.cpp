@@ -24,6 +24,11 @@ LanguageSwitch::LanguageSwitch(ConfigDocument& document, const ProgramSettings& 
       m_prompter(prompter),
       m_helpFilePath(helpFilePath) {}
 
+bool LanguageSwitch::Choose(int language, QWidget* parent) {
+    m_settings.WriteLanguage(language);
+    return Switch(language, parent);
+}
+
 bool LanguageSwitch::Switch(int language, QWidget* parent) {
     m_catalogue.Unload();
     if (!m_catalogue.Load(language)) {

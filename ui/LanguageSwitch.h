@@ -30,6 +30,11 @@ public:
     // False when the language's catalogue cannot be loaded: the user is told which file was
     // tried, the built-in German texts are current and every language number stays as it was.
     bool Switch(int language, QWidget* parent);
+    // A language chosen from the menu: stored first, then switched to, so that the next start
+    // tries it again even when its catalogue cannot be loaded now. An ordinary user may not be
+    // able to write the settings file of an installed program; the switch then holds for this
+    // run only.
+    bool Choose(int language, QWidget* parent);
 
     LanguageCatalogue& Catalogue() { return m_catalogue; }
 

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -22,6 +23,7 @@
 #include "ui/HardwareList.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/MainMenu.h"
+#include "ui/ProgramHelp.h"
 #include "ui/Prompter.h"
 #include "ui/SettingsPage.h"
 #include "ui/StringTable.h"
@@ -37,7 +39,8 @@ MainWindow::MainWindow(const CommandContext& context, Prompter& prompter,
       m_details(context),
       m_prompter(prompter),
       m_helpFilePath(helpFilePath),
-      m_errorLookup(std::make_unique<ErrorLookup>(libraryFolder, true)) {
+      m_errorLookup(std::make_unique<ErrorLookup>(libraryFolder, true)),
+      m_notices(prompter, this) {
     // A missing lookup library is reported here, before the window shows.
     if (const auto& failure = m_errorLookup->Failure()) {
         m_prompter.ShowMessage(nullptr, StringTable::LoadFailureText(*failure),
@@ -47,7 +50,10 @@ MainWindow::MainWindow(const CommandContext& context, Prompter& prompter,
     ConnectCommands();
 }
 
-MainWindow::~MainWindow() = default;
+// The help viewer goes first, before anything it might still show is torn down.
+MainWindow::~MainWindow() {
+    m_help->Close();
+}
 
 void MainWindow::CreateControls() {
     setFont(DialogUnits::DialogFont());
@@ -79,6 +85,7 @@ void MainWindow::CreateControls() {
                                          *m_menu, m_prompter, m_helpFilePath);
     m_entryActions =
         std::make_unique<EntryActions>(m_context, *m_errorLookup, m_prompter, *m_pages, this);
+    m_help = std::make_unique<ProgramHelp>(this, m_prompter, m_helpFilePath);
 }
 
 QPushButton* MainWindow::NewButton(QWidget* client, const char* name, const QRect& geometry) {
@@ -95,10 +102,18 @@ void MainWindow::ConnectCommands() {
     connect(m_check, &QPushButton::clicked, this, &MainWindow::Check);
     connect(m_leave, &QPushButton::clicked, this, &MainWindow::Leave);
     connect(m_list, &HardwareList::RowClicked, this, &MainWindow::OnListClicked);
-    connect(m_menu->Action(MainMenu::kGerman), &QAction::triggered, this,
-            [this] { ChooseLanguage(ProgramSettings::kGerman); });
-    connect(m_menu->Action(MainMenu::kEnglish), &QAction::triggered, this,
-            [this] { ChooseLanguage(ProgramSettings::kEnglish); });
+    for (const auto& [command, language] : {std::pair{MainMenu::kGerman, ProgramSettings::kGerman},
+                                            {MainMenu::kEnglish, ProgramSettings::kEnglish}}) {
+        connect(m_menu->Action(command), &QAction::triggered, this, [this, language] {
+            if (m_language->Choose(language, this)) RetextWindow();
+        });
+    }
+    connect(m_menu->Action(MainMenu::kHelpTopics), &QAction::triggered, this,
+            [this] { m_help->Show(); });
+    connect(m_menu->Action(MainMenu::kInfo), &QAction::triggered, this,
+            [this] { m_help->ShowAbout(); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { m_help->ShowForFocus(); });
     connect(m_list, &HardwareList::ContextMenuWanted, this, &MainWindow::ShowContextMenu);
     connect(m_list, &HardwareList::RowChanged, this, [this](int row) { m_pages->Fill(row + 1); });
     connect(&m_pages->Settings(), &SettingsPage::SettingClicked, this,
@@ -149,28 +164,18 @@ Result MainWindow::FillHardwareList() {
 
 Result MainWindow::ProbeAllHardware() {
     const ProbeOutcome outcome = m_commands.ProbeAllHardware();
-    if (outcome.saveFailed) ShowCannotSave();
+    if (outcome.saveFailed) m_notices.CannotSave();
     return outcome.result;
 }
 
 void MainWindow::ReportInternalError(int site, Result code) {
-    const QString text = StringTable::Format(
-        Msg::kInternalError,
-        {QString::fromLatin1(kModuleName), QString::number(site), QString::number(code)});
-    m_prompter.ShowMessage(this, text, Prompter::Icon::Stop);
+    m_notices.InternalError(kModuleName, site, code);
 }
 
 bool MainWindow::LoadLanguage(int language) {
     if (!m_language->Switch(language, this)) return false;
     RetextWindow();
     return true;
-}
-
-// An ordinary user may not be able to write the settings file of an installed program; the
-// switch then still holds for this run.
-void MainWindow::ChooseLanguage(int language) {
-    m_context.settings.WriteLanguage(language);
-    LoadLanguage(language);
 }
 
 // Captions follow the catalogue through the language-change event; what the switch rebuilds
@@ -220,18 +225,18 @@ void MainWindow::Add() {
     if (m_prompter.RunDialog(dialog) != QDialog::Accepted) return;
     const AddOutcome outcome = m_commands.AddHardware(dialog.ChosenName().toStdString());
     if (outcome.status == AddOutcome::Status::kNoFreeSlot) {
-        Inform(Msg::kNoFreeSlot);
+        m_notices.Inform(Msg::kNoFreeSlot);
         return;
     }
-    if (outcome.result == kCannotSave) ShowCannotSave();
-    if (outcome.probe.saveFailed) ShowCannotSave();
+    if (outcome.result == kCannotSave) m_notices.CannotSave();
+    if (outcome.probe.saveFailed) m_notices.CannotSave();
     FillHardwareList();
 }
 
 void MainWindow::Remove() {
     if (!m_initialised) return;
     // Without a selection the number is 0, which names no entry.
-    if (m_commands.RemoveHardware(SelectedNumber()) == kCannotSave) ShowCannotSave();
+    if (m_commands.RemoveHardware(SelectedNumber()) == kCannotSave) m_notices.CannotSave();
     SetEntryCommandsEnabled(false);
     m_pages->ClearEntry();
     m_pages->ClearDeviceStatus();
@@ -242,21 +247,15 @@ void MainWindow::Activate() {
     if (!m_initialised || SelectedNumber() == 0) return;
     using Status = ActivateOutcome::Status;
     const ActivateOutcome outcome = m_commands.Activate(SelectedNumber());
-    switch (outcome.status) {
-        case Status::kNameLookupFailed:
-            return ReportInternalError(kSiteActivateName, outcome.result);
-        case Status::kRuleFailed:
-            return ReportInternalError(kSiteActivateRule, outcome.result);
-        case Status::kIncompatible:
-            return Inform(Msg::kIncompatibleActive);
-        case Status::kWriteFailed:
-            return ReportInternalError(kSiteActivateWrite, outcome.result);
-        case Status::kStateUnreadable:
-            return;
-        case Status::kActivated:
-            FillHardwareList();
-            return;
+    static constexpr std::pair<Status, Site> kFailures[] = {
+        {Status::kNameLookupFailed, kSiteActivateName},
+        {Status::kRuleFailed, kSiteActivateRule},
+        {Status::kWriteFailed, kSiteActivateWrite}};
+    for (const auto& [status, site] : kFailures) {
+        if (outcome.status == status) return ReportInternalError(site, outcome.result);
     }
+    if (outcome.status == Status::kIncompatible) m_notices.Inform(Msg::kIncompatibleActive);
+    if (outcome.status == Status::kActivated) FillHardwareList();
 }
 
 void MainWindow::Deactivate() {
@@ -273,13 +272,14 @@ void MainWindow::SetDefault() {
 
 void MainWindow::ShowStateChange(const StateChange& change) {
     if (!change.stateRead) return;
-    if (change.result == kCannotSave) ShowCannotSave();
+    if (change.result == kCannotSave) m_notices.CannotSave();
     FillHardwareList();
 }
 
 void MainWindow::ShowContextMenu(const QPoint& screenPosition) {
     if (!m_initialised) return;
-    HardwareContextMenu menu(this);
+    using Menu = HardwareContextMenu;
+    Menu menu(this);
     const int number = SelectedNumber();
     int isActive = 0, isDefault = 0, errorCode = 0;
     if (number == 0) {
@@ -291,19 +291,14 @@ void MainWindow::ShowContextMenu(const QPoint& screenPosition) {
     } else {
         menu.EnableForEntry(isActive, isDefault);
     }
-    RunContextCommand(
-        HardwareContextMenu::CommandOf(m_prompter.PopUpMenu(menu.Menu(), screenPosition)));
-}
-
-void MainWindow::RunContextCommand(int command) {
-    using Menu = HardwareContextMenu;
     static constexpr std::pair<int, void (MainWindow::*)()> kCommands[] = {
         {Menu::kActivate, &MainWindow::Activate},     {Menu::kDeactivate, &MainWindow::Deactivate},
         {Menu::kSetDefault, &MainWindow::SetDefault}, {Menu::kAdd, &MainWindow::Add},
         {Menu::kRemove, &MainWindow::Remove},
     };
-    for (const auto& [id, run] : kCommands) {
-        if (id == command) (this->*run)();
+    const int chosen = Menu::CommandOf(m_prompter.PopUpMenu(menu.Menu(), screenPosition));
+    for (const auto& [command, run] : kCommands) {
+        if (command == chosen) (this->*run)();
     }
 }
 
@@ -321,7 +316,7 @@ void MainWindow::SetEntryCommandsEnabled(bool enabled) {
 
 void MainWindow::Check() {
     const CheckFindingList findings = m_commands.Check();
-    if (findings.empty()) return Inform(Msg::kCheckPassed);
+    if (findings.empty()) return m_notices.Inform(Msg::kCheckPassed);
     ErrorListDialog dialog(StringTable::Texts(findings), this);
     m_prompter.RunDialog(dialog);
 }
@@ -348,14 +343,6 @@ void MainWindow::LeaveWith(int result, bool saveDriverConfiguration) {
 
 int MainWindow::SelectedNumber() const {
     return m_list->SelectedRow() + 1;
-}
-
-void MainWindow::ShowCannotSave() {
-    m_prompter.ShowMessage(this, StringTable::Text(Msg::kCannotSave), Prompter::Icon::Stop);
-}
-
-void MainWindow::Inform(int messageId) {
-    m_prompter.ShowMessage(this, StringTable::Text(messageId), Prompter::Icon::Information);
 }
 
 }  // namespace trelink

@@ -10,6 +10,7 @@
 #include "services/ResultCodes.h"
 #include "store/Message.h"
 #include "ui/HardwareImageList.h"
+#include "ui/WindowNotices.h"
 
 class QPushButton;
 class QWidget;
@@ -19,6 +20,7 @@ namespace trelink {
 class DetailPages;
 class EntryActions;
 class ErrorLookup;
+class ProgramHelp;
 class HardwareList;
 class LanguageSwitch;
 class MainMenu;
@@ -68,9 +70,6 @@ public:
     void ReportInternalError(int site, Result code);
     // Switches the interface to a language catalogue; false when it cannot be loaded.
     bool LoadLanguage(int language);
-    // A language chosen from the menu: stored first, then switched to, so that the next start
-    // tries it again even when it cannot be loaded now.
-    void ChooseLanguage(int language);
     void RetextWindow();
 
     void Add();
@@ -91,6 +90,7 @@ public:
     DetailPages& Pages() const { return *m_pages; }
     MainMenu& Menu() const { return *m_menu; }
     LanguageSwitch& Language() const { return *m_language; }
+    ProgramHelp& Help() const { return *m_help; }
     // Diagnosis and the editing of a setting.
     EntryActions& Entries() const { return *m_entryActions; }
 
@@ -104,13 +104,10 @@ private:
     // A language that cannot be loaded is reported by the switch; the set-up carries on.
     Result LoadStoredLanguage();
     void ShowStateChange(const StateChange& change);
-    void RunContextCommand(int command);
     void LeaveWith(int result, bool saveDriverConfiguration);
     void SetEntryCommandsEnabled(bool enabled);
     void RetextCaptions();
     int SelectedNumber() const;
-    void ShowCannotSave();
-    void Inform(int messageId);
 
     CommandContext m_context;
     HardwareCommands m_commands;
@@ -118,10 +115,12 @@ private:
     Prompter& m_prompter;
     std::string& m_helpFilePath;
     std::unique_ptr<ErrorLookup> m_errorLookup;
+    WindowNotices m_notices;
     HardwareImageList m_images;
     std::unique_ptr<MainMenu> m_menu;
     std::unique_ptr<LanguageSwitch> m_language;
     std::unique_ptr<EntryActions> m_entryActions;
+    std::unique_ptr<ProgramHelp> m_help;
     std::unique_ptr<DetailPages> m_pages;
     HardwareList* m_list = nullptr;
     QPushButton* m_add = nullptr;

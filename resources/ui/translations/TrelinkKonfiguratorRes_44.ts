@@ -263,5 +263,49 @@ Store the new device number in the configuration anyway?</translation>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message id="about.title">
+        <source>Info über Trelink-Zazorudevoza</source>
+        <translation>About Trelink-Zazorudevoza</translation>
+    </message>
+    <message id="about.product">
+        <source>Trelink-Zazorudevoza Version</source>
+        <translation>Trelink-Zazorudevoza Version</translation>
+    </message>
+    <message id="about.build">
+        <source>%s %s (Build: %s)</source>
+        <translation>%s %s (Build: %s)</translation>
+    </message>
+    <message id="help.searchfor">
+        <source>&amp;Suchen nach:</source>
+        <translation>&amp;Search for:</translation>
+    </message>
+    <message id="help.search">
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message id="help.hits">
+        <source>Treffer: %1</source>
+        <translation>Hits: %1</translation>
+    </message>
+    <message id="help.title">
+        <source>Trelink-Zazorudevoza Hilfe</source>
+        <translation>Trelink-Zazorudevoza Help</translation>
+    </message>
+    <message id="help.contents">
+        <source>Inhalt</source>
+        <translation>Contents</translation>
+    </message>
+    <message id="help.index">
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message id="help.searchtab">
+        <source>Suche</source>
+        <translation>Search</translation>
+    </message>
+    <message id="help.missing">
+        <source>Die Hilfedatei %1 wurde nicht gefunden oder kann nicht geöffnet werden.</source>
+        <translation>The help file %1 was not found or cannot be opened.</translation>
+    </message>
 </context>
 </TS>

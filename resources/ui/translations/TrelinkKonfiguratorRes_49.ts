@@ -251,5 +251,49 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>Abbrechen</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="about.title">
+        <source>Info über Trelink-Zazorudevoza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.product">
+        <source>Trelink-Zazorudevoza Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.build">
+        <source>%s %s (Build: %s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.searchfor">
+        <source>&amp;Suchen nach:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.search">
+        <source>Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.hits">
+        <source>Treffer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.title">
+        <source>Trelink-Zazorudevoza Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.contents">
+        <source>Inhalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.index">
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.searchtab">
+        <source>Suche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="help.missing">
+        <source>Die Hilfedatei %1 wurde nicht gefunden oder kann nicht geöffnet werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1,7 +1,10 @@
 // Drives the real main window on a private copy of the demo configuration, with the real
 // stand-in libraries, and checks what the window shows and what the file holds.
+#include <QAbstractButton>
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,8 +12,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -18,18 +23,26 @@
 #include "FakePrompter.h"
 #include "commands/ProgramSettings.h"
 #include "services/ErrorLookup.h"
+#include "services/ProgramPath.h"
 #include "services/ResultCodes.h"
 #include "services/SharedLibrary.h"
 #include "store/ConfigDocument.h"
 #include "store/MessageIds.h"
+#include "store/ParameterDefinition.h"
+#include "ui/AboutBox.h"
 #include "ui/AddHardwareDialog.h"
 #include "ui/DetailPages.h"
 #include "ui/DialogUnits.h"
 #include "ui/ErrorListDialog.h"
+#include "ui/GeneralPage.h"
 #include "ui/HardwareContextMenu.h"
 #include "ui/HardwareImageList.h"
 #include "ui/HardwareList.h"
+#include "ui/HelpWindow.h"
+#include "ui/LanguageSwitch.h"
+#include "ui/MainMenu.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramHelp.h"
 #include "ui/PropertyList.h"
 #include "ui/StringTable.h"
 #include "ui/ValueChoiceDialog.h"
@@ -73,6 +86,50 @@ QAction* EntryOf(QMenu& menu, HardwareContextMenu::Command command) {
     return nullptr;
 }
 
+// Every text a user can read in the widget and the widgets below it.
+QStringList ShownTexts(const QWidget& root) {
+    QStringList texts{root.windowTitle()};
+    QList<const QWidget*> widgets = root.findChildren<const QWidget*>();
+    widgets.prepend(&root);
+    for (const QWidget* widget : widgets) {
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
+        if (const auto* group = qobject_cast<const QGroupBox*>(widget)) texts << group->title();
+        if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        }
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                if (table->horizontalHeaderItem(column))
+                    texts << table->horizontalHeaderItem(column)->text();
+                for (int row = 0; row < table->rowCount(); ++row) {
+                    if (table->item(row, column)) texts << table->item(row, column)->text();
+                }
+            }
+        }
+        if (const auto* list = qobject_cast<const QListWidget*>(widget)) texts << ItemTexts(*list);
+        for (const QAction* action : widget->actions()) texts << action->text();
+    }
+    return texts;
+}
+
+// The words of texts that stand in words; names of products and the texts that every
+// language shows in English, as the program has them, are left out.
+QStringList WordsIn(const QStringList& texts, const QSet<QString>& words) {
+    static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
+    QStringList found;
+    for (QString text : texts) {
+        text.remove(u'&');
+        for (const QString& word : text.split(nonLetters, Qt::SkipEmptyParts)) {
+            const bool umlaut = word.contains(QRegularExpression(QStringLiteral("[äöüßÄÖÜ]")));
+            if (words.contains(word) || (umlaut && words.contains(QStringLiteral("ä"))))
+                found << word + QStringLiteral(" in \"") + text + u'"';
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -110,6 +167,12 @@ private slots:
     void aNewDeviceNumberReachesTheAdapterBeforeItIsStored();
     void decliningAFailedTransferShowsTheStoredNumberAgain();
     void aValueBeyondItsBoundsIsStoredClamped();
+    void aFirstStartWithoutAStoredLanguageRunsInEnglish();
+    void switchingTheLanguageRetextsAndEmptiesTheWindow();
+    void aCatalogueThatCannotBeLoadedKeepsTheChosenNumberAndGerman();
+    void anUnknownLanguageNumberIsUsedButChecksNoMenuEntry();
+    void theHelpFileFollowsTheLanguageInTheProgramsFolder();
+    void theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish();
 
 private:
     void StartWindow();
@@ -124,11 +187,14 @@ private:
     void ExpectValueTyped(const QString& text);
     void ClickSetting(int settingRow);
     QString SettingValue(int settingRow) const;
+    void ChooseLanguage(MainMenu::Command entry);
+    QStringList InterfaceTexts();
     QPushButton* Button(const char* name) const;
 
     FakePrompter m_prompter;
     std::string m_libraryFolder = DemoCopy::BinFolder().toStdString();
-    std::string m_helpFilePath;
+    std::string m_helpFilePath = ProgramFilePath();
+    QString m_catalogueFolder;
     std::unique_ptr<DemoCopy> m_demo;
     std::unique_ptr<ConfigDocument> m_document;
     std::unique_ptr<ProgramSettings> m_settings;
@@ -150,10 +216,14 @@ void MainWindowTest::init() {
 }
 
 void MainWindowTest::cleanup() {
+    // The program keeps its catalogue to the end; here the next window starts afresh.
+    if (m_window) m_window->Language().Catalogue().Unload();
     m_window.reset();
     m_document.reset();
     m_demo.reset();
     m_libraryFolder = DemoCopy::BinFolder().toStdString();
+    m_helpFilePath = ProgramFilePath();
+    m_catalogueFolder.clear();
     const QStringList failures = m_prompter.Failures();
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
@@ -166,6 +236,7 @@ void MainWindowTest::StartWindow() {
     m_busDrivers = std::make_unique<LibraryBusDriverFactory>(m_libraryFolder);
     m_window = std::make_unique<MainWindow>(CommandContext{*m_document, *m_settings, *m_busDrivers},
                                             m_prompter, m_libraryFolder, m_helpFilePath);
+    if (!m_catalogueFolder.isEmpty()) m_window->Language().Catalogue().SetFolder(m_catalogueFolder);
     m_window->Initialise();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -716,6 +787,165 @@ void MainWindowTest::aValueBeyondItsBoundsIsStoredClamped() {
     ClickSetting(2);  // "Antwortzeit", 10 to 5000 ms
     QCOMPARE(SettingValue(2), QStringLiteral("5000 ms"));
     QVERIFY(m_demo->ConfigBytes().contains("<Antwortzeit>5000</Antwortzeit>"));
+}
+
+void MainWindowTest::ChooseLanguage(MainMenu::Command entry) {
+    m_window->Menu().Action(entry)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+void MainWindowTest::aFirstStartWithoutAStoredLanguageRunsInEnglish() {
+    m_demo->WriteSettings("[XMLConfig]\nConfigfilename=" + m_demo->ConfigPath().toUtf8() + "\n");
+    StartWindow();
+    QCOMPARE(m_document->Language(), 44);
+    QCOMPARE(Button("addButton")->text(), QStringLiteral("&Add"));
+    QCOMPARE(m_window->Pages().Tabs()->tabText(0), QStringLiteral("General"));
+    QCOMPARE(m_window->List()->item(0, 1)->text(), QStringLiteral("Trelink plug-on adapter TA-1"));
+    QVERIFY(m_window->Menu().Action(MainMenu::kEnglish)->isChecked());
+    QVERIFY(!m_window->Menu().Action(MainMenu::kGerman)->isChecked());
+}
+
+void MainWindowTest::switchingTheLanguageRetextsAndEmptiesTheWindow() {
+    m_demo->WriteStandardSettings(44);
+    StartWindow();
+    const struct {
+        MainMenu::Command entry;
+        int language;
+        QStringList captions;  // add, check, leave, first tab, status frame, first type, setting
+    } switches[] = {
+        {MainMenu::kGerman,
+         49,
+         {"&Hinzufügen", "Über&prüfen", "&Beenden", "Allgemein", "Gerätestatus", kPlugOnAdapter,
+          "Gerätenummer"}},
+        {MainMenu::kEnglish,
+         44,
+         {"&Add", "&Check", "E&xit", "General", "Device status", "Trelink plug-on adapter TA-1",
+          "Device number"}},
+    };
+    for (const auto& change : switches) {
+        ClickRow(0);
+        QVERIFY(Button("removeButton")->isEnabled());
+        m_window->Pages().ShowPage(DetailPages::kSettingsPage);
+        ChooseLanguage(change.entry);
+        QCOMPARE(m_settings->Language(), change.language);
+        const DetailPages& pages = m_window->Pages();
+        QCOMPARE((QStringList{Button("addButton")->text(), Button("checkButton")->text(),
+                              Button("leaveButton")->text(), pages.Tabs()->tabText(0),
+                              pages.General().findChild<QGroupBox*>()->title(),
+                              m_window->List()->item(0, 1)->text()}),
+                 change.captions.mid(0, 6));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelink-Zazorudevoza"));
+        // The list is rebuilt, the pages empty, no entry selected.
+        QCOMPARE(m_window->List()->rowCount(), 3);
+        QCOMPARE(m_window->List()->SelectedRow(), -1);
+        QCOMPARE(pages.Tabs()->currentIndex(), int(DetailPages::kGeneralPage));
+        QVERIFY(pages.TypeName()->text().isEmpty());
+        QCOMPARE(pages.DriverList()->rowCount() + pages.SettingsList()->rowCount(), 0);
+        QVERIFY(!Button("removeButton")->isEnabled());
+        QVERIFY(!pages.DiagnoseButton()->isEnabled());
+        QVERIFY(m_window->Menu().Action(change.entry)->isChecked());
+        // Setting names follow too.
+        ClickRow(0);
+        QCOMPARE(pages.SettingsList()->item(0, 0)->text(), change.captions.last());
+    }
+}
+
+void MainWindowTest::aCatalogueThatCannotBeLoadedKeepsTheChosenNumberAndGerman() {
+    StartWindow();
+    const QTemporaryDir empty;
+    m_window->Language().Catalogue().SetFolder(empty.path());
+    m_prompter.ExpectMessage(QStringLiteral("Can't load TrelinkKonfiguratorRes_44.qm"),
+                             Prompter::Icon::Stop);
+    ChooseLanguage(MainMenu::kEnglish);
+    QCOMPARE(m_settings->Language(), 44);
+    QCOMPARE(m_document->Language(), 49);
+    QCOMPARE(Button("addButton")->text(), QStringLiteral("&Hinzufügen"));
+    QCOMPARE(m_window->List()->item(0, 1)->text(), kPlugOnAdapter);
+    QVERIFY(m_helpFilePath.ends_with("TrelinkKonfiguratorHlp_49"));
+}
+
+void MainWindowTest::anUnknownLanguageNumberIsUsedButChecksNoMenuEntry() {
+    // A catalogue of language 77: the German one under that number.
+    const QTemporaryDir folder;
+    QVERIFY(QFile::copy(DemoCopy::BinFolder() + QStringLiteral("/TrelinkKonfiguratorRes_49.qm"),
+                        folder.filePath(QStringLiteral("TrelinkKonfiguratorRes_77.qm"))));
+    m_catalogueFolder = folder.path();
+    m_demo->WriteStandardSettings(77);
+    StartWindow();
+    QCOMPARE(m_document->Language(), 77);
+    // No type has a name in language 77: the rows show their numbers.
+    QCOMPARE(m_window->List()->item(0, 1)->text(), QStringLiteral("1"));
+    QVERIFY(!m_window->Menu().Action(MainMenu::kGerman)->isChecked());
+    QVERIFY(!m_window->Menu().Action(MainMenu::kEnglish)->isChecked());
+}
+
+void MainWindowTest::theHelpFileFollowsTheLanguageInTheProgramsFolder() {
+    StartWindow();
+    ChooseLanguage(MainMenu::kGerman);
+    ChooseLanguage(MainMenu::kEnglish);
+    QCOMPARE(QString::fromStdString(m_helpFilePath),
+             DemoCopy::BinFolder() + QStringLiteral("/TrelinkKonfiguratorHlp_44"));
+}
+
+// Everything the interface shows in one language: the window on every page with an entry
+// selected, its menus and context menu, every dialog, and every message.
+QStringList MainWindowTest::InterfaceTexts() {
+    QStringList texts;
+    ClickRow(0);
+    for (int page : {0, 1, 2}) {
+        m_window->Pages().ShowPage(page);
+        texts << ShownTexts(*m_window);
+    }
+    for (const QMenu* menu : m_window->findChildren<QMenu*>()) texts << ShownTexts(*menu);
+    HardwareContextMenu context(m_window.get());
+    texts << ShownTexts(context.Menu());
+    AddHardwareDialog add(QStringList{}, m_window.get());
+    ErrorListDialog errors(QStringList{}, m_window.get());
+    ParameterDefinition record("Baudrate");
+    record.type = PT_ENUM;
+    ValueChoiceDialog value(record, m_window.get());
+    AboutBox about(m_window.get());
+    about.show();
+    m_window->Help().Show();
+    for (const QWidget* dialog : std::initializer_list<const QWidget*>{
+             &add, &errors, &value, &about, m_window->Help().Viewer()}) {
+        texts << ShownTexts(*dialog);
+    }
+    m_window->Help().Close();
+    for (int id = Msg::kInfoAbout; id <= Msg::kCannotSave; ++id) texts << Text(id);
+    for (int id = Msg::kLayoutCheck; id <= Msg::kButtonCancel; ++id) texts << Text(id);
+    texts << qtTrId("messagebox.yes") << qtTrId("messagebox.no");
+    return texts;
+}
+
+void MainWindowTest::theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish() {
+    const QSet<QString> german{
+        "und",        "der",           "die",        "das",          "nicht",     "ist",
+        "wird",       "wurde",         "keine",      "mit",          "für",       "Fehler",
+        "Datei",      "Einstellungen", "Hinzufügen", "Entfernen",    "Beenden",   "Treiber",
+        "Wert",       "Allgemein",     "Sprache",    "Hilfe",        "Abbrechen", "Suchen",
+        "Suche",      "Inhalt",        "bearbeiten", "Deutsch",      "Englisch",  "Optionen",
+        "Aktivieren", "Deaktiveren",   "Datum",      "Hardwarename", "Dateiname", "Treffer",
+        "Ja",         "Nein",          "ä"};
+    const QSet<QString> english{"the",      "and",    "is",       "not",     "of",    "to",
+                                "be",       "was",    "Add",      "Remove",  "Exit",  "Check",
+                                "Settings", "Driver", "Drivers",  "Error",   "File",  "Help",
+                                "Search",   "Cancel", "Apply",    "Device",  "Value", "Options",
+                                "Language", "German", "English",  "General", "Date",  "Yes",
+                                "No",       "About",  "Contents", "Hits",    "name"};
+    m_demo->WriteStandardSettings(44);
+    StartWindow();
+    const QStringList englishTexts = InterfaceTexts();
+    QVERIFY(englishTexts.contains(QStringLiteral("Set as &Default")));
+    QCOMPARE(WordsIn(englishTexts, german), QStringList());
+
+    ChooseLanguage(MainMenu::kGerman);
+    QStringList germanTexts = InterfaceTexts();
+    // These are English in every language, as the program words them.
+    for (const int id :
+         {Msg::kInternalError, Msg::kCannotLoadErrorLookup, Msg::kCannotLoadLanguage})
+        germanTexts.removeAll(Text(id));
+    QCOMPARE(WordsIn(germanTexts, english), QStringList());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -7,15 +7,7 @@
 #   scripts/check-package.sh [--build-dir DIR]
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build"
-while [ $# -gt 0 ]; do
-    case "$1" in
-        --build-dir) build=$(realpath -m "$2"); shift ;;
-        *) echo "check-package.sh: unknown option $1 (known: --build-dir DIR)" >&2; exit 2 ;;
-    esac
-    shift
-done
+source "$(dirname "${BASH_SOURCE[0]}")/build-dir.sh"
 "$root/scripts/install-deps.sh" --with-packaging
 
 start_limit=60  # seconds until the program has tested the entries and loaded its catalogue

@@ -9,15 +9,7 @@
 # the build folder lacks shows a message instead of the window, so it fails here too.
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build"
-while [ $# -gt 0 ]; do
-    case "$1" in
-        --build-dir) build=$(realpath -m "$2"); shift ;;
-        *) echo "check-run-command.sh: unknown option $1 (known: --build-dir DIR)" >&2; exit 2 ;;
-    esac
-    shift
-done
+source "$(dirname "${BASH_SOURCE[0]}")/build-dir.sh"
 [ -n "${DISPLAY:-}" ] || {
     echo "check-run-command.sh: needs an X server; run: xvfb-run -a $0" >&2
     exit 2

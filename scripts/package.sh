@@ -6,15 +6,7 @@
 # trelinkkonfigurator-simulation (simulated bus driver, error-text stand-in, demo).
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build"
-while [ $# -gt 0 ]; do
-    case "$1" in
-        --build-dir) build=$(realpath -m "$2"); shift ;;
-        *) echo "package.sh: unknown option $1 (known: --build-dir DIR)" >&2; exit 2 ;;
-    esac
-    shift
-done
+source "$(dirname "${BASH_SOURCE[0]}")/build-dir.sh"
 
 "$root/scripts/install-deps.sh" --with-packaging
 

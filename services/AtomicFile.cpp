@@ -12,23 +12,6 @@ namespace trelink {
 
 namespace fs = std::filesystem;
 
-bool FileSink::Write(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-FileSink& DefaultFileSink() {
-    static FileSink sink;
-    return sink;
-}
-
 namespace {
 
 // Follows a chain of symbolic links to the file that is really replaced.
@@ -51,13 +34,13 @@ mode_t DefaultNewFileMode() {
 
 class TempFile {
 public:
-    explicit TempFile(const fs::path& target) {
+    TempFile(const fs::path& target, FileSystem& system) : m_system(system) {
         m_name = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
         m_fd = ::mkostemp(m_name.data(), O_CLOEXEC);
     }
     ~TempFile() {
-        if (m_fd >= 0) ::close(m_fd);
-        if (!m_kept) ::unlink(m_name.c_str());
+        if (m_fd >= 0) m_system.Close(m_fd);
+        if (!m_kept) m_system.Unlink(m_name);
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
@@ -68,18 +51,27 @@ public:
     bool Close() {
         const int fd = m_fd;
         m_fd = -1;
-        return ::close(fd) == 0;
+        return m_system.Close(fd) == 0;
     }
     void Keep() { m_kept = true; }
 
 private:
+    FileSystem& m_system;
     std::string m_name;
     int m_fd = -1;
     bool m_kept = false;
 };
 
-bool IsReadOnly(const fs::path& target, const struct stat& st) {
-    return (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+// The new file gets the old one's mode and, when root saves a user's file, its owner; a new
+// file the usual mode. mkstemp's 0600 would lock the driver layer's other users out.
+bool TakeOver(int fd, bool exists, const struct stat& old, FileSystem& system) {
+    if (!exists) return system.Fchmod(fd, DefaultNewFileMode()) == 0;
+    if (system.Fchmod(fd, old.st_mode & 07777) != 0) return false;
+    return ::geteuid() != 0 || system.Fchown(fd, old.st_uid, old.st_gid) == 0;
+}
+
+bool IsReadOnly(const fs::path& target, const struct stat& st, FileSystem& system) {
+    return (st.st_mode & 0222) == 0 || system.Access(target, W_OK) != 0;
 }
 
 fs::path SaveTarget(const std::string& path) {
@@ -89,30 +81,31 @@ fs::path SaveTarget(const std::string& path) {
 
 }  // namespace
 
-TargetState ProbeSaveTarget(const std::string& path) {
+TargetState ProbeSaveTarget(const std::string& path, FileSystem& system) {
     const fs::path target = SaveTarget(path);
     struct stat st {};
-    if (::stat(target.c_str(), &st) != 0) return TargetState::Missing;
-    return IsReadOnly(target, st) ? TargetState::ReadOnly : TargetState::Writable;
+    if (system.Stat(target, st) != 0) {
+        return errno == ENOENT ? TargetState::Missing : TargetState::Unknown;
+    }
+    return IsReadOnly(target, st, system) ? TargetState::ReadOnly : TargetState::Writable;
 }
 
-SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, FileSink& sink) {
+SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, FileSystem& system) {
     const fs::path target = SaveTarget(path);
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && IsReadOnly(target, old)) return SaveError::ReadOnlyTarget;
+    const bool exists = system.Stat(target, old) == 0;
+    // Only a file that is really not there may be created; any other failure could hide a
+    // read-only file that the rename would replace.
+    if (!exists && errno != ENOENT) return SaveError::CannotInspectTarget;
+    if (exists && IsReadOnly(target, old, system)) return SaveError::ReadOnlyTarget;
 
-    TempFile temp(target);
+    TempFile temp(target, system);
     if (!temp.IsOpen()) return SaveError::CannotCreateTemp;
-    ::fchmod(temp.Fd(), exists ? (old.st_mode & 07777) : DefaultNewFileMode());
-    if (exists && ::geteuid() == 0) {
-        // Root saving a user's file must not hand it over to root.
-        [[maybe_unused]] const int ignored = ::fchown(temp.Fd(), old.st_uid, old.st_gid);
-    }
-    if (!sink.Write(temp.Fd(), bytes) || ::fsync(temp.Fd()) != 0 || !temp.Close()) {
+    if (!TakeOver(temp.Fd(), exists, old, system)) return SaveError::CannotTakeOver;
+    if (system.Write(temp.Fd(), bytes) != 0 || system.Fsync(temp.Fd()) != 0 || !temp.Close()) {
         return SaveError::WriteFailed;
     }
-    if (::rename(temp.Name().c_str(), target.c_str()) != 0) return SaveError::RenameFailed;
+    if (system.Rename(temp.Name(), target) != 0) return SaveError::RenameFailed;
     temp.Keep();
     // The folder is not flushed: after a power cut the rename may be undone, which leaves the
     // previous file, whole. Flushing it would double the cost of every save.

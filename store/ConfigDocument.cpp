@@ -165,7 +165,7 @@ Result ConfigDocument::Save() {
     StringWriter writer;
     m_tree->document.save(writer, "\t", flags, encoding);
     const SaveError error =
-        WriteFileAtomically(m_path, writer.Bytes(), m_sink ? *m_sink : DefaultFileSink());
+        WriteFileAtomically(m_path, writer.Bytes(), m_system ? *m_system : DefaultFileSystem());
     // After a failed save the tree is ahead of the file until a save succeeds.
     m_unsaved = error != SaveError::None;
     return m_unsaved ? kCannotSave : kOk;
@@ -201,10 +201,11 @@ Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
 // flags. The result is still what a save would give, so a read-only file is reported the same.
 Result ConfigDocument::SaveUnchanged() {
     if (m_path.empty()) return kCannotSave;
-    switch (ProbeSaveTarget(m_path)) {
+    switch (ProbeSaveTarget(m_path, m_system ? *m_system : DefaultFileSystem())) {
         case TargetState::Writable:
             return kOk;
         case TargetState::ReadOnly:
+        case TargetState::Unknown:
             return kCannotSave;
         case TargetState::Missing:
             break;

@@ -15,7 +15,7 @@ namespace trelink {
 inline constexpr int kNoHardware = -1;
 
 class ErrorLookup;
-class FileSink;
+class FileSystem;
 class ParameterDefinition;
 class ParameterDefinitionList;
 
@@ -88,8 +88,8 @@ public:
     static ParameterDefinition* FindParameterByDisplayName(const ParameterDefinitionList& list,
                                                            const std::string& displayName);
 
-    // Test seam: where the bytes of a save are written. Null restores the default.
-    void SetFileSink(FileSink* sink) { m_sink = sink; }
+    // Test seam: the system calls of a save. Null restores the real ones.
+    void SetFileSystem(FileSystem* system) { m_system = system; }
 
 private:
     struct Tree;
@@ -105,7 +105,7 @@ private:
     // The parsed file: its DOM, root element and encoding. Never null.
     std::unique_ptr<Tree> m_tree;
     int m_language = 0;
-    FileSink* m_sink = nullptr;
+    FileSystem* m_system = nullptr;
     bool m_unsaved = false;
 };
 

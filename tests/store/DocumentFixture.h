@@ -32,8 +32,8 @@ protected:
         WriteFile(m_path, xml);
         ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
         m_document.SetLanguage(language);
-        m_document.SetFileSink(&m_sink);
-        m_sink.saves = 0;
+        m_document.SetFileSystem(&m_system);
+        m_system.saves = 0;
     }
     // A file whose root element holds body.
     void Open(const std::string& body) {
@@ -47,21 +47,21 @@ protected:
                     "<configuration>" + entries + "</configuration>");
         OpenFile(xml, language);
     }
-    int Saves() const { return m_sink.saves; }
+    int Saves() const { return m_system.saves; }
 
     TempDir m_dir;
     std::string m_path = m_dir.File("trelinkconfig.xml");
     ConfigDocument m_document;
 
 private:
-    struct CountingSink : FileSink {
-        bool Write(int fd, std::string_view bytes) override {
-            ++saves;
-            return FileSink::Write(fd, bytes);
+    struct CountingFileSystem : FileSystem {
+        int Before(Call call) override {
+            if (call == Call::Write) ++saves;
+            return 0;
         }
         int saves = 0;
     };
-    CountingSink m_sink;
+    CountingFileSystem m_system;
 };
 
 }  // namespace trelink::test

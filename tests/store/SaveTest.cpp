@@ -1,8 +1,12 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -30,12 +34,29 @@ const std::string kConfiguration =
     "  </configuration>\n"
     "</TrelinkConfig>\n";
 
-// Writes half of the bytes and then fails, as a disk that fills up during the save.
-class HalfWaySink : public FileSink {
+using Call = FileSystem::Call;
+
+// Fails every call of one kind, as a failing disk or a refusing file system would.
+class FailingCall : public FileSystem {
 public:
-    bool Write(int fd, std::string_view bytes) override {
-        FileSink::Write(fd, bytes.substr(0, bytes.size() / 2));
-        return false;
+    FailingCall(Call call, int error) : m_call(call), m_error(error) {}
+
+protected:
+    int Before(Call call) override { return call == m_call ? m_error : 0; }
+
+private:
+    Call m_call;
+    int m_error;
+};
+
+class CallRecorder : public FileSystem {
+public:
+    std::vector<Call> calls;
+
+protected:
+    int Before(Call call) override {
+        calls.push_back(call);
+        return 0;
     }
 };
 
@@ -96,12 +117,36 @@ TEST_F(SaveTest, ReadOnlyTargetFailsAndStaysUntouchedEvenForRoot) {
     EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
 }
 
-TEST_F(SaveTest, WriteFailingHalfWayLeavesTheOldFileWhole) {
-    HalfWaySink sink;
-    m_document.SetFileSink(&sink);
-    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
-    EXPECT_EQ(ReadFile(m_path), kConfiguration);
-    EXPECT_EQ(m_dir.Count(), 1) << "no temporary file is left behind";
+TEST_F(SaveTest, AnyFailingCallFailsTheSaveAndLeavesTheFileWhole) {
+    ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
+    std::vector<std::pair<Call, int>> failures = {
+        {Call::Stat, EIO},  {Call::Access, EIO}, {Call::Fchmod, EPERM}, {Call::Write, ENOSPC},
+        {Call::Fsync, EIO}, {Call::Close, EIO},  {Call::Rename, EXDEV}};
+    if (::geteuid() == 0) failures.emplace_back(Call::Fchown, EPERM);
+    for (const auto& [call, error] : failures) {
+        FailingCall system(call, error);
+        m_document.SetFileSystem(&system);
+        EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave) << int(call);
+        EXPECT_EQ(ReadFile(m_path), kConfiguration) << int(call);
+        EXPECT_EQ(Mode(), 0640u) << int(call);
+        EXPECT_EQ(m_dir.Count(), 1) << int(call) << ": a temporary file was left behind";
+    }
+    // A write of the value the file already holds looks at the file too.
+    ASSERT_EQ(m_document.Load(), kOk);
+    FailingCall unreadable(Call::Stat, EIO);
+    m_document.SetFileSystem(&unreadable);
+    EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 0), kCannotSave);
+}
+
+TEST_F(SaveTest, TheNewContentIsOnDiskBeforeItReplacesTheFile) {
+    CallRecorder recorder;
+    m_document.SetFileSystem(&recorder);
+    ASSERT_EQ(m_document.Save(), kOk);
+    const std::vector<Call>& calls = recorder.calls;
+    const auto write = std::find(calls.begin(), calls.end(), Call::Write);
+    const auto rename = std::find(write, calls.end(), Call::Rename);
+    ASSERT_NE(rename, calls.end());
+    EXPECT_NE(std::find(write, rename, Call::Fsync), rename);
 }
 
 TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {
@@ -117,8 +162,13 @@ TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {
     EXPECT_EQ(m_dir.Count(), 1);
 }
 
-TEST_F(SaveTest, KeepsPermissionBitsAndFollowsSymbolicLinks) {
+TEST_F(SaveTest, KeepsModeAndOwnerAndFollowsSymbolicLinks) {
     ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
+    // Root saving a user's file leaves it the user's.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(m_path.c_str(), 12345, 23456), 0);
+    }
     const std::string link = m_dir.File("link.xml");
     fs::create_symlink("trelinkconfig.xml", link);
     ConfigDocument viaLink;
@@ -129,6 +179,11 @@ TEST_F(SaveTest, KeepsPermissionBitsAndFollowsSymbolicLinks) {
     EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
     EXPECT_EQ(Mode(), 0640u);
     EXPECT_EQ(m_dir.Count(), 2);
+    struct stat st {};
+    ASSERT_EQ(::stat(m_path.c_str(), &st), 0);
+    if (root) {
+        EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(12345u, 23456u));
+    }
 }
 
 TEST_F(SaveTest, TargetInAMissingFolderFails) {

@@ -23,6 +23,11 @@ constexpr const char* kHardware = "Hardware";
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
                                    pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
 
+// Real configurations are about five levels deep. 256 is the limit that libxml2 and MSXML 6
+// set by default; far deeper files only come from a fault or an attack, and the XML library
+// removes a subtree recursively and indents a save by the depth of each line.
+constexpr int kMaxNesting = 256;
+
 bool HasName(pugi::xml_node node, const std::string& name) {
     return node.type() == pugi::node_element && name == node.name();
 }
@@ -98,28 +103,6 @@ struct ConfigDocument::Tree {
     }
 };
 
-std::string ElementText(pugi::xml_node element) {
-    std::string text;
-    // Iterative walk: a hostile file may nest deeper than the stack allows.
-    pugi::xml_node node = element.first_child();
-    while (node) {
-        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-            text += node.value();
-        if (node.first_child()) {
-            node = node.first_child();
-            continue;
-        }
-        while (node != element && !node.next_sibling()) node = node.parent();
-        node = node == element ? pugi::xml_node() : node.next_sibling();
-    }
-    return text;
-}
-
-void SetElementText(pugi::xml_node element, const std::string& text) {
-    while (element.first_child()) element.remove_child(element.first_child());
-    if (!text.empty()) element.append_child(pugi::node_pcdata).set_value(text.c_str());
-}
-
 ConfigDocument::ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup)
     : m_errorLookup(std::move(errorLookup)), m_tree(std::make_unique<Tree>()) {}
 
@@ -145,6 +128,7 @@ Result ConfigDocument::Load() {
     const pugi::xml_parse_result parsed =
         tree->document.load_file(m_path.c_str(), kParseOptions, pugi::encoding_auto);
     if (!parsed || !tree->document.document_element()) return kCannotLoad;
+    if (NestsDeeperThan(tree->document.document_element(), kMaxNesting)) return kCannotLoad;
     tree->encoding = parsed.encoding;
     tree->root = tree->document.document_element();
     m_tree = std::move(tree);

@@ -43,6 +43,35 @@ TEST_F(ConfigDocumentTest, RemovingAnEntryRenumbersTheLaterOnes) {
     EXPECT_EQ(reread.GetHardwareType(2), 3);
 }
 
+// An entry whose "IsActive" holds "1" so far down that the deepest element lies at depth;
+// the root, "configuration", "Hardware" and "IsActive" are the first four levels.
+std::string NestedEntry(int depth) {
+    std::string open, close;
+    for (int level = 5; level <= depth; ++level) {
+        open += "<a>";
+        close += "</a>";
+    }
+    return Entry(open + "1" + close, "0", "0", "1");
+}
+
+TEST_F(ConfigDocumentTest, FilesNestedBeyondTheLimitAreRefusedAndFilesAtItWork) {
+    for (const int depth : {257, 200000}) {
+        test::WriteFile(m_path,
+                        "<Root><configuration>" + NestedEntry(depth) + "</configuration></Root>");
+        EXPECT_EQ(m_document.SetConfigFile(m_path), kCannotLoad) << depth;
+    }
+    const std::string deepest =
+        "<configuration>" + NestedEntry(256) + Entry("0", "0", "0", "2") + "</configuration>";
+    Open(deepest);
+    EXPECT_EQ(m_document.IsHardwareActive(1), 1);
+    EXPECT_EQ(m_document.Save(), kOk);
+    EXPECT_EQ(m_document.Load(), kOk) << "what a save writes loads again";
+    EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 0), kOk);
+    Open(deepest);
+    EXPECT_EQ(m_document.RemoveHardware(1), kOk);
+    EXPECT_EQ(Count(), 1);
+}
+
 TEST_F(ConfigDocumentTest, NumbersOutsideTheEntriesReadNothingAndWriteNothing) {
     Open("<configuration>" + Entry("1", "0", "5", "2") + "</configuration>");
     const std::string before = ReadFile(m_path);

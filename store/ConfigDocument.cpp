@@ -1,6 +1,7 @@
 #include "store/ConfigDocument.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -8,6 +9,7 @@
 #include "services/ErrorLookup.h"
 #include "services/IntText.h"
 #include "services/PlatformDirectories.h"
+#include "store/Latin1Output.h"
 #include "store/ParameterDefinition.h"
 #include "store/XmlElements.h"
 
@@ -33,8 +35,8 @@ bool HasName(pugi::xml_node node, const std::string& name) {
 }
 
 // A name from the catalogue becomes an element name only when it cannot break the file.
-bool IsSafeElementName(std::string_view name) {
-    if (name.empty()) return false;
+bool IsSafeElementName(std::string_view name, pugi::xml_encoding encoding) {
+    if (name.empty() || (encoding == pugi::encoding_latin1 && !FitsLatin1(name))) return false;
     const auto isStart = [](unsigned char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
     };
@@ -51,7 +53,7 @@ public:
     void write(const void* data, size_t size) override {
         m_bytes.append(static_cast<const char*>(data), size);
     }
-    const std::string& Bytes() const { return m_bytes; }
+    std::string& Bytes() { return m_bytes; }
 
 private:
     std::string m_bytes;
@@ -89,6 +91,22 @@ struct ConfigDocument::Tree {
     pugi::xml_document document;
     pugi::xml_node root;  // the document element of the last successful load
     pugi::xml_encoding encoding = pugi::encoding_utf8;
+
+    // The file as a save writes it; empty when the file's encoding cannot hold the tree.
+    std::optional<std::string> BytesInFileEncoding() const {
+        unsigned flags = pugi::format_indent | pugi::format_no_declaration;
+        StringWriter writer;
+        if (encoding == pugi::encoding_latin1) {
+            if (!MarkupFitsLatin1(document)) return std::nullopt;
+            document.save(writer, "\t", flags, pugi::encoding_utf8);
+            return Latin1WithReferences(writer.Bytes());
+        }
+        if (encoding != pugi::encoding_utf8) {
+            flags |= pugi::format_write_bom;  // UTF-16/32 are not recognisable without it
+        }
+        document.save(writer, "\t", flags, encoding);
+        return std::move(writer.Bytes());
+    }
 
     // Where every path of the store starts.
     pugi::xml_node Start() const { return root.first_child(); }
@@ -137,22 +155,14 @@ Result ConfigDocument::Load() {
 }
 
 Result ConfigDocument::Save() {
-    if (m_path.empty()) {
-        m_unsaved = true;
-        return kCannotSave;
-    }
-    unsigned flags = pugi::format_indent | pugi::format_no_declaration;
-    const pugi::xml_encoding encoding = m_tree->encoding;
-    if (encoding != pugi::encoding_utf8 && encoding != pugi::encoding_latin1) {
-        flags |= pugi::format_write_bom;  // UTF-16/32 are not recognisable without it
-    }
-    StringWriter writer;
-    m_tree->document.save(writer, "\t", flags, encoding);
-    const SaveError error =
-        WriteFileAtomically(m_path, writer.Bytes(), m_system ? *m_system : DefaultFileSystem());
+    const std::optional<std::string> bytes =
+        m_path.empty() ? std::nullopt : m_tree->BytesInFileEncoding();
+    const bool saved =
+        bytes && WriteFileAtomically(m_path, *bytes, m_system ? *m_system : DefaultFileSystem()) ==
+                     SaveError::None;
     // After a failed save the tree is ahead of the file until a save succeeds.
-    m_unsaved = error != SaveError::None;
-    return m_unsaved ? kCannotSave : kOk;
+    m_unsaved = !saved;
+    return saved ? kOk : kCannotSave;
 }
 
 Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,
@@ -284,7 +294,9 @@ Result ConfigDocument::AddHardwareOfType(int type) {
     for (const auto& record : defaults) {
         // A parameter name that is no valid element name could never be read back and would
         // make the whole file unreadable for the driver layer.
-        if (IsSafeElementName(record->name)) append(record->name, record->defaultValue);
+        if (IsSafeElementName(record->name, m_tree->encoding)) {
+            append(record->name, record->defaultValue);
+        }
     }
     return Save();
 }

@@ -12,6 +12,7 @@
 
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
+#include "store/Latin1Output.h"
 #include "tests/store/DocumentFixture.h"
 
 namespace trelink {
@@ -89,20 +90,52 @@ TEST_F(SaveTest, KeepsEverythingInTheFileThatTheToolDoesNotOwn) {
     EXPECT_EQ(ReadFile(m_path), saved);
 }
 
-TEST_F(SaveTest, Latin1FileStaysLatin1ByteForByte) {
-    // "Käfer Größe" in ISO-8859-1: ä = E4, ö = F6, ß = DF.
-    const std::string name =
-        "<Name>K\xE4"
-        "fer Gr\xF6\xDF"
-        "e</Name>";
-    OpenFile("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Root><configuration>" +
-             test::TypeEntry("1", name) + "</configuration></Root>\n");
-    EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "Käfer Größe") << "read as UTF-8 inside";
+// A file declared ISO-8859-1 as the save writes it; "Käfer" is K E4 f e r in it.
+std::string Latin1File(const std::string& active, const std::string& name,
+                       const std::string& catalogue = "") {
+    return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!-- K\xE4"
+           "fer -->\n<Root Sign=\"&#937;\">\n\t<configuration>\n\t\t<Hardware>\n\t\t\t<IsActive>" +
+           active + "</IsActive>\n\t\t\t<HWType>1</HWType>\n\t\t\t<Name>" + name +
+           "</Name>\n\t\t</Hardware>\n\t</configuration>\n" + catalogue + "</Root>\n";
+}
+
+TEST_F(SaveTest, Latin1FileStaysLatin1AndKeepsCharactersBeyondItAsReferences) {
+    const std::string kaefer =
+        "K\xE4"
+        "fer";
+    OpenFile(Latin1File("0", kaefer + " &#x20AC;"));
+    EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "Käfer €") << "read as UTF-8 inside";
     ASSERT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kOk);
-    const std::string saved = ReadFile(m_path);
-    EXPECT_NE(saved.find("encoding=\"ISO-8859-1\""), std::string::npos);
-    EXPECT_NE(saved.find(name), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("\xC3"), std::string::npos) << "no UTF-8 sequence slipped in";
+    EXPECT_EQ(ReadFile(m_path), Latin1File("1", kaefer + " &#8364;"));
+    ASSERT_EQ(m_document.SetValue({"configuration", "Hardware", "Name"}, "Ω-2 Käfer", 1), kOk);
+    EXPECT_EQ(ReadFile(m_path), Latin1File("1", "&#937;-2 " + kaefer));
+
+    // A setting whose name the file cannot hold is not created, like any name that would break
+    // the file.
+    const std::string catalogue =
+        "\t<Hardwaretypes>\n\t\t<Type1>\n\t\t\t<Resources>\n\t\t\t\t<ParameterName>&#937;"
+        "</ParameterName>\n\t\t\t</Resources>\n\t\t</Type1>\n\t</Hardwaretypes>\n";
+    OpenFile(Latin1File("0", kaefer, catalogue));
+    EXPECT_EQ(m_document.AddHardwareOfType(1), kOk);
+    EXPECT_EQ(m_document.GetHardwareType(2), 1);
+}
+
+TEST(Latin1OutputTest, OnlyTextAndAttributeValuesTakeCharactersBeyondLatin1) {
+    const std::pair<const char*, bool> documents[] = {
+        {"<a b=\"Ω\">Ωÿ</a>", true},     {"<a>ÿ<!--ÿ--></a>", true},  {"<Ω/>", false},
+        {"<a Ω=\"1\"/>", false},         {"<a><!--Ω--></a>", false},  {"<a><?pi Ω?></a>", false},
+        {"<a><![CDATA[Ω]]></a>", false}, {"<!DOCTYPE Ω><a/>", false},
+    };
+    for (const auto& [xml, fits] : documents) {
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(xml, pugi::parse_full)) << xml;
+        EXPECT_EQ(MarkupFitsLatin1(document), fits) << xml;
+    }
+    EXPECT_EQ(Latin1WithReferences("ä Ω 𐍈"), "\xE4 &#937; &#66376;");
+    // Not UTF-8: cut short, overlong, a surrogate, beyond U+10FFFF.
+    for (const char* broken : {"a\xC3", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        EXPECT_EQ(Latin1WithReferences(broken), std::nullopt) << broken;
+    }
 }
 
 TEST_F(SaveTest, ReadOnlyTargetFailsAndStaysUntouchedEvenForRoot) {

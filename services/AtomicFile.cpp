@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <system_error>
 
@@ -32,10 +33,29 @@ mode_t DefaultNewFileMode() {
     return 0666 & ~mask;
 }
 
+// The longest file name the folder takes.
+std::size_t NameMax(const fs::path& folder) {
+    const long max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return max > 0 ? static_cast<std::size_t>(max) : NAME_MAX;
+}
+
+// The target's name, shortened so that room is left for extra bytes within the longest name
+// the folder takes; never cut inside a UTF-8 sequence.
+std::string StemFor(const fs::path& target, std::size_t extra) {
+    std::string name = target.filename().string();
+    const std::size_t max = NameMax(target.parent_path());
+    if (name.size() + extra <= max) return name;
+    std::size_t length = max > extra ? max - extra : 0;
+    while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
+    return name.substr(0, length);
+}
+
 class TempFile {
 public:
     TempFile(const fs::path& target, FileSystem& system) : m_system(system) {
-        m_name = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+        const std::string unique = ".XXXXXX";
+        m_name =
+            (target.parent_path() / ("." + StemFor(target, 1 + unique.size()) + unique)).string();
         m_fd = ::mkostemp(m_name.data(), O_CLOEXEC);
     }
     ~TempFile() {

@@ -219,6 +219,19 @@ TEST_F(SaveTest, KeepsModeAndOwnerAndFollowsSymbolicLinks) {
     }
 }
 
+TEST_F(SaveTest, FileNamesUpToTheLongestTheFileSystemTakesSave) {
+    for (const std::size_t length : {248, 255}) {
+        const std::string name = std::string(length - 4, 'k') + ".xml";
+        const std::string path = m_dir.Write(name, kConfiguration);
+        ConfigDocument document;
+        ASSERT_EQ(document.SetConfigFile(path), kOk) << length;
+        EXPECT_EQ(document.SetHardwareState(1, 1, 0, 0), kOk) << length;
+        EXPECT_NE(ReadFile(path).find("<IsActive>1</IsActive>"), std::string::npos) << length;
+        std::filesystem::remove(path);
+    }
+    EXPECT_EQ(m_dir.Count(), 1);
+}
+
 TEST_F(SaveTest, TargetInAMissingFolderFails) {
     const std::string elsewhere = m_dir.File("gone/trelinkconfig.xml");
     EXPECT_EQ(WriteFileAtomically(elsewhere, "x"), SaveError::CannotCreateTemp);

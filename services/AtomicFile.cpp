@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <filesystem>
 #include <system_error>
+
+#include "services/TempFile.h"
+#include "services/TempFileNames.h"
 
 namespace trelink {
 
@@ -33,61 +35,12 @@ mode_t DefaultNewFileMode() {
     return 0666 & ~mask;
 }
 
-// The longest file name the folder takes.
-std::size_t NameMax(const fs::path& folder) {
-    const long max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
-    return max > 0 ? static_cast<std::size_t>(max) : NAME_MAX;
-}
-
-// The target's name, shortened so that room is left for extra bytes within the longest name
-// the folder takes; never cut inside a UTF-8 sequence.
-std::string StemFor(const fs::path& target, std::size_t extra) {
-    std::string name = target.filename().string();
-    const std::size_t max = NameMax(target.parent_path());
-    if (name.size() + extra <= max) return name;
-    std::size_t length = max > extra ? max - extra : 0;
-    while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
-    return name.substr(0, length);
-}
-
-class TempFile {
-public:
-    TempFile(const fs::path& target, FileSystem& system) : m_system(system) {
-        const std::string unique = ".XXXXXX";
-        m_name =
-            (target.parent_path() / ("." + StemFor(target, 1 + unique.size()) + unique)).string();
-        m_fd = ::mkostemp(m_name.data(), O_CLOEXEC);
-    }
-    ~TempFile() {
-        if (m_fd >= 0) m_system.Close(m_fd);
-        if (!m_kept) m_system.Unlink(m_name);
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    bool IsOpen() const { return m_fd >= 0; }
-    int Fd() const { return m_fd; }
-    const std::string& Name() const { return m_name; }
-    bool Close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return m_system.Close(fd) == 0;
-    }
-    void Keep() { m_kept = true; }
-
-private:
-    FileSystem& m_system;
-    std::string m_name;
-    int m_fd = -1;
-    bool m_kept = false;
-};
-
 // The new file gets the old one's mode and, when root saves a user's file, its owner; a new
-// file the usual mode. mkstemp's 0600 would lock the driver layer's other users out.
-bool TakeOver(int fd, bool exists, const struct stat& old, FileSystem& system) {
-    if (!exists) return system.Fchmod(fd, DefaultNewFileMode()) == 0;
-    if (system.Fchmod(fd, old.st_mode & 07777) != 0) return false;
-    return ::geteuid() != 0 || system.Fchown(fd, old.st_uid, old.st_gid) == 0;
+// file the usual mode. The temporary file's 0600 would lock the driver layer's other users out.
+bool TakeOver(int fd, const struct stat* old, FileSystem& system) {
+    if (old == nullptr) return system.Fchmod(fd, DefaultNewFileMode()) == 0;
+    if (system.Fchmod(fd, old->st_mode & 07777) != 0) return false;
+    return ::geteuid() != 0 || system.Fchown(fd, old->st_uid, old->st_gid) == 0;
 }
 
 bool IsReadOnly(const fs::path& target, const struct stat& st, FileSystem& system) {
@@ -97,6 +50,25 @@ bool IsReadOnly(const fs::path& target, const struct stat& st, FileSystem& syste
 fs::path SaveTarget(const std::string& path) {
     fs::path target = ResolveLinks(fs::path(path));
     return target.parent_path().empty() ? fs::path(".") / target : target;
+}
+
+// The save proper, through a temporary file created without a name or with one; a file system
+// that cannot create the one gives CannotCreateTemp, and the other is tried.
+SaveError WriteThroughTempFile(bool unnamed, const TempFileNames& names, const fs::path& target,
+                               const struct stat* old, std::string_view bytes, FileSystem& system) {
+    TempFile temp(names, system);
+    if (!temp.Create(unnamed)) return SaveError::CannotCreateTemp;
+    if (!TakeOver(temp.Fd(), old, system)) return SaveError::CannotTakeOver;
+    if (system.Write(temp.Fd(), bytes) != 0 || system.Fsync(temp.Fd()) != 0) {
+        return SaveError::WriteFailed;
+    }
+    if (!temp.GiveName()) return SaveError::CannotCreateTemp;
+    if (!temp.Replace(target)) return SaveError::RenameFailed;
+    // The folder is not flushed: after a power cut the rename may be undone, which leaves the
+    // previous file, whole. Flushing it would double the cost of every save. The file is
+    // closed only now, to hold its lock through the rename; the fsync has told every write
+    // error already.
+    return SaveError::None;
 }
 
 }  // namespace
@@ -119,17 +91,14 @@ SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, F
     if (!exists && errno != ENOENT) return SaveError::CannotInspectTarget;
     if (exists && IsReadOnly(target, old, system)) return SaveError::ReadOnlyTarget;
 
-    TempFile temp(target, system);
-    if (!temp.IsOpen()) return SaveError::CannotCreateTemp;
-    if (!TakeOver(temp.Fd(), exists, old, system)) return SaveError::CannotTakeOver;
-    if (system.Write(temp.Fd(), bytes) != 0 || system.Fsync(temp.Fd()) != 0 || !temp.Close()) {
-        return SaveError::WriteFailed;
-    }
-    if (system.Rename(temp.Name(), target) != 0) return SaveError::RenameFailed;
-    temp.Keep();
-    // The folder is not flushed: after a power cut the rename may be undone, which leaves the
-    // previous file, whole. Flushing it would double the cost of every save.
-    return SaveError::None;
+    // Strays go before this save makes a file of its own, so however many saves are killed,
+    // at most the last one's file is left, and the next save removes it.
+    const TempFileNames names(target);
+    TempFile::RemoveStrays(names, system);
+    const struct stat* previous = exists ? &old : nullptr;
+    const SaveError error = WriteThroughTempFile(true, names, target, previous, bytes, system);
+    if (error != SaveError::CannotCreateTemp) return error;
+    return WriteThroughTempFile(false, names, target, previous, bytes, system);
 }
 
 }  // namespace trelink

@@ -29,7 +29,9 @@ TargetState ProbeSaveTarget(const std::string& path, FileSystem& system = Defaul
 // and renamed over the target. A symbolic link at path stays and its target is replaced. The
 // new file keeps the old one's permission bits (and, for root, its owner). A target without
 // any write permission bit counts as read-only even for root. On failure no temporary file is
-// left behind and the old file is whole.
+// left behind and the old file is whole. A save that is killed leaves at most its own
+// temporary file, and the next save to the same file removes it, without ever touching the
+// temporary file of a save that another process is making at the same moment.
 SaveError WriteFileAtomically(const std::string& path, std::string_view bytes,
                               FileSystem& system = DefaultFileSystem());
 

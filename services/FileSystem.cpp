@@ -61,6 +61,11 @@ int FileSystem::Open(const std::string& path, int flags, mode_t mode) {
     return ::open(path.c_str(), flags, mode);
 }
 
+int FileSystem::OpenUnnamed(const std::string& folder, mode_t mode) {
+    if (const int error = Before(Call::OpenUnnamed)) return Failed(error);
+    return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+}
+
 int FileSystem::Flock(int fd, int operation) {
     if (const int error = Before(Call::Flock)) return Failed(error);
     return ::flock(fd, operation);

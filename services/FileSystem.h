@@ -21,6 +21,7 @@ public:
         Access,
         ListFolder,
         Open,
+        OpenUnnamed,
         Flock,
         Fchmod,
         Fchown,
@@ -41,6 +42,8 @@ public:
     // The names in folder, without "." and "..".
     int ListFolder(const std::string& folder, std::vector<std::string>& names);
     int Open(const std::string& path, int flags, mode_t mode);
+    // A new file in folder that has no name until Link gives it one (O_TMPFILE), for writing.
+    int OpenUnnamed(const std::string& folder, mode_t mode);
     int Flock(int fd, int operation);
     int Fchmod(int fd, mode_t mode);
     int Fchown(int fd, uid_t owner, gid_t group);

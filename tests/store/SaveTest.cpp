@@ -1,10 +1,13 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,6 +51,51 @@ protected:
 private:
     Call m_call;
     int m_error;
+};
+
+// A file system whose temporary files must have names, as on one without O_TMPFILE.
+class NamedOnly : public FileSystem {
+protected:
+    int Before(Call call) override { return call == Call::OpenUnnamed ? EOPNOTSUPP : 0; }
+};
+
+// Stops the process at its n-th call, as a kill would.
+class KillAtCall : public NamedOnly {
+public:
+    KillAtCall(int n, bool unnamed) : m_left(n), m_unnamed(unnamed) {}
+
+protected:
+    int Before(Call call) override {
+        if (--m_left == 0) ::raise(SIGKILL);
+        return m_unnamed ? 0 : NamedOnly::Before(call);
+    }
+
+private:
+    int m_left;
+    bool m_unnamed;
+};
+
+// Makes a whole other save of the same file at its first call of one kind, as another process
+// saving at the same moment would.
+class ConcurrentSave : public NamedOnly {
+public:
+    ConcurrentSave(Call at, bool unnamed, std::string path)
+        : m_at(at), m_unnamed(unnamed), m_path(std::move(path)) {}
+    SaveError other = SaveError::WriteFailed;
+
+protected:
+    int Before(Call call) override {
+        if (call == m_at && !std::exchange(m_done, true)) {
+            other = WriteFileAtomically(m_path, "other");
+        }
+        return m_unnamed ? 0 : NamedOnly::Before(call);
+    }
+
+private:
+    Call m_at;
+    bool m_unnamed;
+    std::string m_path;
+    bool m_done = false;
 };
 
 class CallRecorder : public FileSystem {
@@ -152,9 +200,9 @@ TEST_F(SaveTest, ReadOnlyTargetFailsAndStaysUntouchedEvenForRoot) {
 
 TEST_F(SaveTest, AnyFailingCallFailsTheSaveAndLeavesTheFileWhole) {
     ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
-    std::vector<std::pair<Call, int>> failures = {
-        {Call::Stat, EIO},  {Call::Access, EIO}, {Call::Fchmod, EPERM}, {Call::Write, ENOSPC},
-        {Call::Fsync, EIO}, {Call::Close, EIO},  {Call::Rename, EXDEV}};
+    std::vector<std::pair<Call, int>> failures = {{Call::Stat, EIO},     {Call::Access, EIO},
+                                                  {Call::Fchmod, EPERM}, {Call::Write, ENOSPC},
+                                                  {Call::Fsync, EIO},    {Call::Rename, EXDEV}};
     if (::geteuid() == 0) failures.emplace_back(Call::Fchown, EPERM);
     for (const auto& [call, error] : failures) {
         FailingCall system(call, error);
@@ -180,6 +228,54 @@ TEST_F(SaveTest, TheNewContentIsOnDiskBeforeItReplacesTheFile) {
     const auto rename = std::find(write, calls.end(), Call::Rename);
     ASSERT_NE(rename, calls.end());
     EXPECT_NE(std::find(write, rename, Call::Fsync), rename);
+}
+
+// True when the save, made in a child process, was killed at its n-th call.
+bool KilledSave(const std::string& path, int n, bool unnamed) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        KillAtCall system(n, unnamed);
+        WriteFileAtomically(path, "new", system);
+        std::_Exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+TEST_F(SaveTest, KilledSavesLeaveOneStrayFileAtMostAndTheNextSaveRemovesIt) {
+    // Files of others, even a temporary file of the bus driver's, are never touched.
+    m_dir.Write("notes.txt", "");
+    m_dir.Write(".trelinkconfig.xml.Ab12Cd", "");
+    for (const bool unnamed : {true, false}) {
+        bool strayFound = false;
+        // Killed at every call in turn, without a whole save in between, until one gets through.
+        int n = 1;
+        for (; KilledSave(m_path, n, unnamed); ++n) {
+            const std::string content = ReadFile(m_path);
+            EXPECT_TRUE(content == kConfiguration || content == "new") << n << unnamed;
+            EXPECT_LE(m_dir.Count(), 4) << n << unnamed;
+            strayFound = strayFound || m_dir.Count() == 4;
+        }
+        EXPECT_GT(n, 10);
+        EXPECT_TRUE(strayFound) << unnamed;
+        EXPECT_EQ(m_dir.Count(), 3) << unnamed;
+        EXPECT_EQ(ReadFile(m_path), "new");
+        test::WriteFile(m_path, kConfiguration);
+    }
+}
+
+TEST_F(SaveTest, TheCleanUpNeverBreaksASaveOfAnotherProcess) {
+    for (const bool unnamed : {true, false}) {
+        for (const Call at : {Call::Flock, Call::Write, Call::Rename}) {
+            ConcurrentSave system(at, unnamed, m_path);
+            EXPECT_EQ(WriteFileAtomically(m_path, "mine", system), SaveError::None)
+                << unnamed << int(at);
+            EXPECT_EQ(system.other, SaveError::None) << unnamed << int(at);
+            EXPECT_EQ(ReadFile(m_path), "mine") << unnamed << int(at);
+            EXPECT_EQ(m_dir.Count(), 1) << unnamed << int(at);
+        }
+    }
 }
 
 TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {

@@ -9,6 +9,7 @@
 #include "services/ErrorLookup.h"
 #include "services/IntText.h"
 #include "services/PlatformDirectories.h"
+#include "store/ConfigDocumentTree.h"
 #include "store/Latin1Output.h"
 #include "store/ParameterDefinition.h"
 #include "store/XmlElements.h"
@@ -30,10 +31,6 @@ constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration
 // removes a subtree recursively and indents a save by the depth of each line.
 constexpr int kMaxNesting = 256;
 
-bool HasName(pugi::xml_node node, const std::string& name) {
-    return node.type() == pugi::node_element && name == node.name();
-}
-
 // A name from the catalogue becomes an element name only when it cannot break the file.
 bool IsSafeElementName(std::string_view name, pugi::xml_encoding encoding) {
     if (name.empty() || (encoding == pugi::encoding_latin1 && !FitsLatin1(name))) return false;
@@ -48,78 +45,7 @@ bool IsSafeElementName(std::string_view name, pugi::xml_encoding encoding) {
     return true;
 }
 
-class StringWriter : public pugi::xml_writer {
-public:
-    void write(const void* data, size_t size) override {
-        m_bytes.append(static_cast<const char*>(data), size);
-    }
-    std::string& Bytes() { return m_bytes; }
-
-private:
-    std::string m_bytes;
-};
-
-// Walks all but the last name of path, as the path query does, and gives the node where the
-// last level starts (empty when some level has no match) and the last name.
-pugi::xml_node DescendToLastLevel(const TextList& path, pugi::xml_node start, int hardwareNumber,
-                                  std::string& lastName) {
-    if (path.empty()) return {};
-    for (std::size_t level = 0; start && level + 1 < path.size(); ++level) {
-        const std::string& name = path[level];
-        const bool byNumber = name == kHardware && hardwareNumber != kNoHardware;
-        int count = 0;
-        pugi::xml_node match;
-        for (pugi::xml_node node = start; node; node = node.next_sibling()) {
-            if (!HasName(node, name)) continue;
-            ++count;
-            if (!byNumber || count == hardwareNumber) {
-                match = node;
-                break;
-            }
-        }
-        if (!match) return {};
-        start = match.first_child();
-    }
-    if (!start) return {};
-    lastName = path.back();
-    return start;
-}
-
 }  // namespace
-
-struct ConfigDocument::Tree {
-    pugi::xml_document document;
-    pugi::xml_node root;  // the document element of the last successful load
-    pugi::xml_encoding encoding = pugi::encoding_utf8;
-
-    // The file as a save writes it; empty when the file's encoding cannot hold the tree.
-    std::optional<std::string> BytesInFileEncoding() const {
-        unsigned flags = pugi::format_indent | pugi::format_no_declaration;
-        StringWriter writer;
-        if (encoding == pugi::encoding_latin1) {
-            if (!MarkupFitsLatin1(document)) return std::nullopt;
-            document.save(writer, "\t", flags, pugi::encoding_utf8);
-            return Latin1WithReferences(writer.Bytes());
-        }
-        if (encoding != pugi::encoding_utf8) {
-            flags |= pugi::format_write_bom;  // UTF-16/32 are not recognisable without it
-        }
-        document.save(writer, "\t", flags, encoding);
-        return std::move(writer.Bytes());
-    }
-
-    // Where every path of the store starts.
-    pugi::xml_node Start() const { return root.first_child(); }
-    pugi::xml_node Configuration() const { return root.child(kConfiguration); }
-    pugi::xml_node Hardware(int hardwareNumber) const {
-        if (hardwareNumber < 1) return {};
-        int count = 0;
-        for (pugi::xml_node hardware : Configuration().children(kHardware)) {
-            if (++count == hardwareNumber) return hardware;
-        }
-        return {};
-    }
-};
 
 ConfigDocument::ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup)
     : m_errorLookup(std::move(errorLookup)), m_tree(std::make_unique<Tree>()) {}
@@ -167,9 +93,9 @@ Result ConfigDocument::Save() {
 
 Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,
                                    ParameterDefinitionList* definitions) const {
-    std::string name;
-    const pugi::xml_node level = DescendToLastLevel(path, m_tree->Start(), hardwareNumber, name);
+    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
+        const std::string& name = path.back();
         if (!HasName(node, name)) continue;
         results.push_back(ElementText(node));
         if (definitions) definitions->Append(DefinitionFromElement(node, name, m_language));
@@ -179,12 +105,13 @@ Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int 
 
 Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
                                 int hardwareNumber) {
-    std::string name;
-    const pugi::xml_node level = DescendToLastLevel(path, m_tree->Start(), hardwareNumber, name);
+    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
-        if (!HasName(node, name)) continue;
+        if (!HasName(node, path.back())) continue;
         if (!m_unsaved && ElementText(node) == value) return SaveUnchanged();
         SetElementText(node, value);
+        // A value written over "configuration" or the catalogue takes what the index holds.
+        if (node.parent() == m_tree->root) m_tree->Reindex();
         return Save();
     }
     return kOk;
@@ -208,9 +135,7 @@ Result ConfigDocument::SaveUnchanged() {
 }
 
 Result ConfigDocument::GetHardwareCount(int& count) const {
-    count = 0;
-    for ([[maybe_unused]] pugi::xml_node hardware : m_tree->Configuration().children(kHardware))
-        ++count;
+    count = m_tree->HardwareCount();
     return kOk;
 }
 
@@ -253,8 +178,11 @@ Result ConfigDocument::SetHardwareState(int hardwareNumber, int isActive, int is
 }
 
 std::string ConfigDocument::GetHardwareValue(int hardwareNumber, const std::string& name) const {
-    const pugi::xml_node value = m_tree->Hardware(hardwareNumber).child(name.c_str());
-    return value ? ElementText(value) : std::string();
+    const pugi::xml_node hardware = m_tree->Hardware(hardwareNumber);
+    for (pugi::xml_node node = hardware.first_child(); node; node = node.next_sibling()) {
+        if (HasName(node, name)) return ElementText(node);
+    }
+    return {};
 }
 
 int ConfigDocument::IsHardwareActive(int hardwareNumber) const {
@@ -298,6 +226,7 @@ Result ConfigDocument::AddHardwareOfType(int type) {
             append(record->name, record->defaultValue);
         }
     }
+    m_tree->Reindex();
     return Save();
 }
 
@@ -305,6 +234,7 @@ Result ConfigDocument::RemoveHardware(int hardwareNumber) {
     const pugi::xml_node hardware = m_tree->Hardware(hardwareNumber);
     if (!hardware) return kOk;
     m_tree->Configuration().remove_child(hardware);
+    m_tree->Reindex();
     return Save();
 }
 

@@ -19,9 +19,10 @@ class FileSystem;
 class ParameterDefinition;
 class ParameterDefinitionList;
 
-// The one configuration file of the driver layer as a DOM tree. Every read walks the tree from
-// the root; every change is made in the tree and followed at once by a save of the whole file,
-// because the bus-driver library reads the same file.
+// The one configuration file of the driver layer as a DOM tree. Every read finds its elements
+// in the tree (through an index of the entries and the type elements, kept with the tree);
+// every change is made in the tree and followed at once by a save of the whole file, because
+// the bus-driver library reads the same file.
 //
 // Hardware numbers are 1-based positions among the "Hardware" children of "configuration";
 // -1 means no particular entry.

@@ -31,8 +31,9 @@ protected:
 };
 
 TEST_F(ConfigDocumentTest, RemovingAnEntryRenumbersTheLaterOnes) {
-    Open("<configuration>" + Entry("1", "0", "1", "1") + "<Other/><!-- not counted -->" +
-         Entry("1", "0", "2", "2") + Entry("0", "0", "3", "3") + "</configuration>");
+    Open("<configuration>" + Entry("1", "0", "1", "1") +
+         "<Other/><!-- not counted --><?Hardware not counted either?>" + Entry("1", "0", "2", "2") +
+         Entry("0", "0", "3", "3") + "</configuration>");
     EXPECT_EQ(Count(), 3);
     EXPECT_EQ(m_document.RemoveHardware(2), kOk);
     EXPECT_EQ(Count(), 2);
@@ -167,6 +168,19 @@ TEST_F(ConfigDocumentTest, PathQueryCollectsTheWholeTextOfEverySiblingAtTheLastL
     texts.clear();
     m_document.QueryValues({"configuration", "Hardware"}, texts, 2);
     EXPECT_EQ(texts.size(), 2u);
+}
+
+TEST_F(ConfigDocumentTest, AValueWrittenOverAContainerReplacesEverythingInIt) {
+    Open("<configuration>" + Entry("1", "0", "0", "1") + Entry("1", "0", "0", "2") +
+         "</configuration><Hardwaretypes><Type1><HWName0>USB</HWName0></Type1></Hardwaretypes>");
+    ASSERT_EQ(Count(), 2);
+    EXPECT_EQ(m_document.SetValue({"configuration"}, "gone", kNoHardware), kOk);
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(m_document.GetHardwareType(1), 0);
+    EXPECT_EQ(m_document.SetValue({"Hardwaretypes"}, "", kNoHardware), kOk);
+    std::string name;
+    EXPECT_EQ(m_document.GetHardwareName(name, kNoHardware, "Type1"), kOk);
+    EXPECT_EQ(name, "");
 }
 
 TEST_F(ConfigDocumentTest, AddingWithoutConfigurationChangesNothing) {

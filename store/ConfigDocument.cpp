@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "services/AtomicFile.h"
 #include "services/ErrorLookup.h"
@@ -108,13 +109,36 @@ Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
     const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
         if (!HasName(node, path.back())) continue;
-        if (!m_unsaved && ElementText(node) == value) return SaveUnchanged();
+        const bool grouped = m_openGroups > 0;
+        m_groupWritten = m_groupWritten || grouped;
+        if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
         SetElementText(node, value);
         // A value written over "configuration" or the catalogue takes what the index holds.
         if (node.parent() == m_tree->root) m_tree->Reindex();
-        return Save();
+        m_groupChanged = m_groupChanged || grouped;
+        return grouped ? kOk : Save();
     }
     return kOk;
+}
+
+ConfigDocument::WriteGroup::WriteGroup(ConfigDocument& document) : m_document(document) {
+    ++m_document.m_openGroups;
+}
+
+ConfigDocument::WriteGroup::~WriteGroup() {
+    if (m_open) Commit();
+}
+
+Result ConfigDocument::WriteGroup::Commit() {
+    if (!std::exchange(m_open, false)) return kOk;
+    return m_document.EndWriteGroup();
+}
+
+Result ConfigDocument::EndWriteGroup() {
+    if (--m_openGroups > 0) return kOk;
+    const bool changed = std::exchange(m_groupChanged, false);
+    if (!std::exchange(m_groupWritten, false)) return kOk;
+    return changed ? Save() : SaveUnchanged();
 }
 
 // Writing a value that the element already holds leaves the file as it is: making one of n

@@ -57,6 +57,27 @@ public:
     // writes and saves nothing.
     Result SetValue(const TextList& path, const std::string& value, int hardwareNumber);
 
+    // Many value writes, one save. While a group is open, SetValue and everything built on it
+    // (SetHardwareState, WriteParameterValue) change the tree only. Commit() then saves once
+    // when any of them changed something and gives what that save gives; when none changed
+    // anything it gives what a write of an unchanged value gives (41240 for a file that cannot
+    // be saved), and 0 when nothing was written at all. A group closed without Commit()
+    // commits then and drops the result. Groups nest: only the outermost one saves, and an
+    // inner Commit() gives 0. AddHardware and RemoveHardware save at once, group or not.
+    class WriteGroup {
+    public:
+        explicit WriteGroup(ConfigDocument& document);
+        ~WriteGroup();
+        WriteGroup(const WriteGroup&) = delete;
+        WriteGroup& operator=(const WriteGroup&) = delete;
+
+        Result Commit();
+
+    private:
+        ConfigDocument& m_document;
+        bool m_open = true;
+    };
+
     Result GetHardwareCount(int& count) const;
     Result GetHardwareState(int hardwareNumber, int& isActive, int& isDefault,
                             int& errorCode) const;
@@ -96,6 +117,7 @@ private:
     struct Tree;
 
     Result SaveUnchanged();
+    Result EndWriteGroup();
     // Calls visit with each type's "TypeId" text and display name, in catalogue order, until it
     // returns true.
     Result VisitTypeNames(
@@ -108,6 +130,9 @@ private:
     int m_language = 0;
     FileSystem* m_system = nullptr;
     bool m_unsaved = false;
+    int m_openGroups = 0;
+    bool m_groupWritten = false;  // some SetValue of the open group found its element
+    bool m_groupChanged = false;  // and changed the tree
 };
 
 }  // namespace trelink

@@ -158,6 +158,41 @@ TEST_F(ConfigDocumentTest, RewritingAnUnchangedValueStillReportsAFileThatCannotB
     EXPECT_TRUE(std::filesystem::exists(m_path));
 }
 
+TEST_F(ConfigDocumentTest, AWriteGroupSavesOnceAndReportsWhatItsWritesWould) {
+    Open("<configuration>" + Entry("1", "0", "0", "1") + Entry("1", "0", "0", "2") +
+         "</configuration>");
+    {
+        ConfigDocument::WriteGroup group(m_document);
+        EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 41), kOk);
+        EXPECT_EQ(m_document.SetHardwareState(2, 1, 1, 42), kOk);
+        EXPECT_EQ(Saves(), 0);
+        EXPECT_EQ(group.Commit(), kOk);
+    }
+    EXPECT_EQ(Saves(), 1);
+    ConfigDocument reread;
+    ASSERT_EQ(reread.SetConfigFile(m_path), kOk);
+    int active = 0, isDefault = 0, code = 0;
+    reread.GetHardwareState(2, active, isDefault, code);
+    EXPECT_EQ(std::make_tuple(active, isDefault, code), std::make_tuple(1, 1, 42));
+
+    // A read-only file is reported once, whether the writes changed anything or not, and the
+    // tree keeps the change for a later save.
+    ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
+    for (const int written : {41, 43}) {
+        ConfigDocument::WriteGroup group(m_document);
+        m_document.SetHardwareState(1, 1, 0, written);
+        EXPECT_EQ(group.Commit(), kCannotSave) << written;
+    }
+    ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
+    EXPECT_EQ(ConfigDocument::WriteGroup(m_document).Commit(), kOk) << "nothing written";
+    {
+        ConfigDocument::WriteGroup unclosed(m_document);
+        m_document.SetHardwareState(2, 0, 1, 42);
+    }
+    EXPECT_EQ(Saves(), 2);
+    EXPECT_EQ(ReadFile(m_path).find("<ErrorCode>41</ErrorCode>"), std::string::npos);
+}
+
 TEST_F(ConfigDocumentTest, PathQueryCollectsTheWholeTextOfEverySiblingAtTheLastLevel) {
     Open("<configuration>" + Entry("1", "0", "0", "1", "<X>a</X><X>b<Y>c</Y><![CDATA[<d>]]></X>") +
          Entry("0", "0", "0", "2") + "</configuration>");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,17 @@ inline std::string Entry(const std::string& active, const std::string& isDefault
 inline std::string TypeEntry(const std::string& type, const std::string& extra = "") {
     return Entry("0", "0", "0", type, extra);
 }
+
+// The system calls of a save as a test steers them: before each one, before(call) may act,
+// record the call, or fail it by giving an errno. Counts the saves too.
+struct SteeredFileSystem : FileSystem {
+    int Before(Call call) override {
+        if (call == Call::Write) ++saves;
+        return before ? before(call) : 0;
+    }
+    std::function<int(Call)> before;
+    int saves = 0;
+};
 
 // A configuration file in a fresh folder, opened by a document whose saves are counted.
 class DocumentFixture : public ::testing::Test {
@@ -51,17 +63,8 @@ protected:
 
     TempDir m_dir;
     std::string m_path = m_dir.File("trelinkconfig.xml");
+    SteeredFileSystem m_system;
     ConfigDocument m_document;
-
-private:
-    struct CountingFileSystem : FileSystem {
-        int Before(Call call) override {
-            if (call == Call::Write) ++saves;
-            return 0;
-        }
-        int saves = 0;
-    };
-    CountingFileSystem m_system;
 };
 
 }  // namespace trelink::test

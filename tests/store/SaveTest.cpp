@@ -40,74 +40,10 @@ const std::string kConfiguration =
 
 using Call = FileSystem::Call;
 
-// Fails every call of one kind, as a failing disk or a refusing file system would.
-class FailingCall : public FileSystem {
-public:
-    FailingCall(Call call, int error) : m_call(call), m_error(error) {}
-
-protected:
-    int Before(Call call) override { return call == m_call ? m_error : 0; }
-
-private:
-    Call m_call;
-    int m_error;
-};
-
-// A file system whose temporary files must have names, as on one without O_TMPFILE.
-class NamedOnly : public FileSystem {
-protected:
-    int Before(Call call) override { return call == Call::OpenUnnamed ? EOPNOTSUPP : 0; }
-};
-
-// Stops the process at its n-th call, as a kill would.
-class KillAtCall : public NamedOnly {
-public:
-    KillAtCall(int n, bool unnamed) : m_left(n), m_unnamed(unnamed) {}
-
-protected:
-    int Before(Call call) override {
-        if (--m_left == 0) ::raise(SIGKILL);
-        return m_unnamed ? 0 : NamedOnly::Before(call);
-    }
-
-private:
-    int m_left;
-    bool m_unnamed;
-};
-
-// Makes a whole other save of the same file at its first call of one kind, as another process
-// saving at the same moment would.
-class ConcurrentSave : public NamedOnly {
-public:
-    ConcurrentSave(Call at, bool unnamed, std::string path)
-        : m_at(at), m_unnamed(unnamed), m_path(std::move(path)) {}
-    SaveError other = SaveError::WriteFailed;
-
-protected:
-    int Before(Call call) override {
-        if (call == m_at && !std::exchange(m_done, true)) {
-            other = WriteFileAtomically(m_path, "other");
-        }
-        return m_unnamed ? 0 : NamedOnly::Before(call);
-    }
-
-private:
-    Call m_at;
-    bool m_unnamed;
-    std::string m_path;
-    bool m_done = false;
-};
-
-class CallRecorder : public FileSystem {
-public:
-    std::vector<Call> calls;
-
-protected:
-    int Before(Call call) override {
-        calls.push_back(call);
-        return 0;
-    }
-};
+// A file system whose temporary files must have names, as one without O_TMPFILE.
+int NamedOnly(Call call) {
+    return call == Call::OpenUnnamed ? EOPNOTSUPP : 0;
+}
 
 class SaveTest : public test::DocumentFixture {
 protected:
@@ -186,18 +122,6 @@ TEST(Latin1OutputTest, OnlyTextAndAttributeValuesTakeCharactersBeyondLatin1) {
     }
 }
 
-TEST_F(SaveTest, ReadOnlyTargetFailsAndStaysUntouchedEvenForRoot) {
-    ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
-    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
-    EXPECT_EQ(ReadFile(m_path), kConfiguration);
-    EXPECT_EQ(Mode(), 0444u);
-    EXPECT_EQ(m_dir.Count(), 1);
-    // The tree keeps the change, so a later save succeeds once the file may be written.
-    ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
-    EXPECT_EQ(m_document.Save(), kOk);
-    EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
-}
-
 TEST_F(SaveTest, AnyFailingCallFailsTheSaveAndLeavesTheFileWhole) {
     ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
     std::vector<std::pair<Call, int>> failures = {{Call::Stat, EIO},     {Call::Access, EIO},
@@ -205,8 +129,9 @@ TEST_F(SaveTest, AnyFailingCallFailsTheSaveAndLeavesTheFileWhole) {
                                                   {Call::Fsync, EIO},    {Call::Rename, EXDEV}};
     if (::geteuid() == 0) failures.emplace_back(Call::Fchown, EPERM);
     for (const auto& [call, error] : failures) {
-        FailingCall system(call, error);
-        m_document.SetFileSystem(&system);
+        m_system.before = [call = call, error = error](Call made) {
+            return made == call ? error : 0;
+        };
         EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave) << int(call);
         EXPECT_EQ(ReadFile(m_path), kConfiguration) << int(call);
         EXPECT_EQ(Mode(), 0640u) << int(call);
@@ -214,16 +139,17 @@ TEST_F(SaveTest, AnyFailingCallFailsTheSaveAndLeavesTheFileWhole) {
     }
     // A write of the value the file already holds looks at the file too.
     ASSERT_EQ(m_document.Load(), kOk);
-    FailingCall unreadable(Call::Stat, EIO);
-    m_document.SetFileSystem(&unreadable);
+    m_system.before = [](Call made) { return made == Call::Stat ? EIO : 0; };
     EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 0), kCannotSave);
 }
 
 TEST_F(SaveTest, TheNewContentIsOnDiskBeforeItReplacesTheFile) {
-    CallRecorder recorder;
-    m_document.SetFileSystem(&recorder);
+    std::vector<Call> calls;
+    m_system.before = [&calls](Call made) {
+        calls.push_back(made);
+        return 0;
+    };
     ASSERT_EQ(m_document.Save(), kOk);
-    const std::vector<Call>& calls = recorder.calls;
     const auto write = std::find(calls.begin(), calls.end(), Call::Write);
     const auto rename = std::find(write, calls.end(), Call::Rename);
     ASSERT_NE(rename, calls.end());
@@ -234,7 +160,11 @@ TEST_F(SaveTest, TheNewContentIsOnDiskBeforeItReplacesTheFile) {
 bool KilledSave(const std::string& path, int n, bool unnamed) {
     const pid_t child = ::fork();
     if (child == 0) {
-        KillAtCall system(n, unnamed);
+        test::SteeredFileSystem system;
+        system.before = [&n, unnamed](Call call) {
+            if (--n == 0) ::raise(SIGKILL);
+            return unnamed ? 0 : NamedOnly(call);
+        };
         WriteFileAtomically(path, "new", system);
         std::_Exit(0);
     }
@@ -268,10 +198,17 @@ TEST_F(SaveTest, KilledSavesLeaveOneStrayFileAtMostAndTheNextSaveRemovesIt) {
 TEST_F(SaveTest, TheCleanUpNeverBreaksASaveOfAnotherProcess) {
     for (const bool unnamed : {true, false}) {
         for (const Call at : {Call::Flock, Call::Write, Call::Rename}) {
-            ConcurrentSave system(at, unnamed, m_path);
-            EXPECT_EQ(WriteFileAtomically(m_path, "mine", system), SaveError::None)
+            // The other save runs in the middle of this one, at its first call of one kind.
+            SaveError other = SaveError::WriteFailed;
+            m_system.before = [&, at, unnamed, done = false](Call call) mutable {
+                if (call == at && !std::exchange(done, true)) {
+                    other = WriteFileAtomically(m_path, "other");
+                }
+                return unnamed ? 0 : NamedOnly(call);
+            };
+            EXPECT_EQ(WriteFileAtomically(m_path, "mine", m_system), SaveError::None)
                 << unnamed << int(at);
-            EXPECT_EQ(system.other, SaveError::None) << unnamed << int(at);
+            EXPECT_EQ(other, SaveError::None) << unnamed << int(at);
             EXPECT_EQ(ReadFile(m_path), "mine") << unnamed << int(at);
             EXPECT_EQ(m_dir.Count(), 1) << unnamed << int(at);
         }

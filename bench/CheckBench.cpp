@@ -108,7 +108,12 @@ void BM_CheckConfiguration(benchmark::State& state) {
     }
     state.counters["findings"] = static_cast<double>(findings);
 }
-BENCHMARK(BM_CheckConfiguration)->Arg(64)->Arg(256)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckConfiguration)
+    ->Arg(64)
+    ->Arg(256)
+    ->Arg(1000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_HardwareOffer(benchmark::State& state) {
     const CheckBenchFolder folder(static_cast<int>(state.range(0)));

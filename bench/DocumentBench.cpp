@@ -12,6 +12,7 @@
 
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
+#include "store/ParameterDefinition.h"
 
 namespace trelink {
 namespace {
@@ -90,7 +91,7 @@ void BM_Load(benchmark::State& state) {
     OpenDocument open(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(open.document.Load());
 }
-BENCHMARK(BM_Load)->Arg(4)->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Load)->Arg(4)->Arg(64)->Arg(256)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 void BM_GetHardwareState(benchmark::State& state) {
     const int entries = static_cast<int>(state.range(0));
@@ -101,7 +102,34 @@ void BM_GetHardwareState(benchmark::State& state) {
         benchmark::DoNotOptimize(open.document.GetHardwareState(entries, active, isDefault, code));
     }
 }
-BENCHMARK(BM_GetHardwareState)->Arg(4)->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GetHardwareState)
+    ->Arg(4)
+    ->Arg(64)
+    ->Arg(256)
+    ->Arg(1000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMicrosecond);
+
+// What listing every entry reads: state, type, activity, one setting and the type's name.
+void BM_ListEntries(benchmark::State& state) {
+    const int entries = static_cast<int>(state.range(0));
+    OpenDocument open(entries);
+    open.document.SetLanguage(44);
+    for (auto _ : state) {
+        for (int number = 1; number <= entries; ++number) {
+            int active = 0, isDefault = 0, code = 0;
+            open.document.GetHardwareState(number, active, isDefault, code);
+            benchmark::DoNotOptimize(open.document.GetHardwareType(number));
+            benchmark::DoNotOptimize(open.document.IsHardwareActive(number));
+            ParameterDefinition setting("Setting3");
+            open.document.ReadParameter(number, &setting, 0);
+            std::string name;
+            open.document.GetHardwareName(name, number, "");
+            benchmark::DoNotOptimize(name);
+        }
+    }
+}
+BENCHMARK(BM_ListEntries)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 // One state write: three value writes, each saving the whole file.
 void BM_SetHardwareState(benchmark::State& state) {
@@ -132,7 +160,7 @@ void BM_Save(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(fs::file_size(open.path)));
 }
-BENCHMARK(BM_Save)->Arg(4)->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Save)->Arg(4)->Arg(64)->Arg(256)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveFloor(benchmark::State& state) {
     OpenDocument open(static_cast<int>(state.range(0)));
@@ -149,7 +177,7 @@ void BM_SaveFloor(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
-BENCHMARK(BM_SaveFloor)->Arg(4)->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveFloor)->Arg(4)->Arg(64)->Arg(256)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace trelink

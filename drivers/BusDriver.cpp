@@ -28,8 +28,8 @@ std::int32_t BusDriver::SetXMLFile(const char* fileName) {
     if (*fileName == '\0') return kConfigUnreadable;
     std::error_code ec;
     const std::filesystem::path path = std::filesystem::absolute(fileName, ec);
-    ConfigFile config;
-    if (ec || config.Load(path.string()) != kOk) return kConfigUnreadable;
+    std::int32_t result = kOk;
+    if (ec || m_config.Load(path.string(), result) == nullptr) return kConfigUnreadable;
     m_configPath = path.string();
     return kOk;
 }
@@ -38,7 +38,7 @@ std::int32_t BusDriver::ConnectDiagnosis(std::int32_t hardwareNumber, std::int32
     if (handle == nullptr) return kInvalidArgument;
     *handle = 0;
     HardwareEntry entry;
-    Simulation simulation;
+    Simulation* simulation = nullptr;
     if (const std::int32_t result =
             LoadReadyEntry(hardwareNumber, "ConnectDiagnosis", entry, simulation);
         result != kOk) {
@@ -61,11 +61,12 @@ std::int32_t BusDriver::ScanBus(std::int32_t handle, std::uint8_t* count, std::u
     *buffer = nullptr;
     const auto connection = m_connections.find(handle);
     if (connection == m_connections.end()) return kInvalidHandle;
-    Simulation simulation;
     const Connection& c = connection->second;
-    if (const std::int32_t result = simulation.Load(c.simulationPath); result != kOk) return result;
-    const auto adapter = simulation.Find(c.type, c.deviceNumber);
-    if (const std::int32_t result = CheckAdapter(adapter, "ScanBus"); result != kOk) return result;
+    std::int32_t result = kOk;
+    const Simulation* simulation = m_simulation.Load(c.simulationPath, result);
+    if (simulation == nullptr) return result;
+    const auto adapter = simulation->Find(c.type, c.deviceNumber);
+    if (result = CheckAdapter(adapter, "ScanBus"); result != kOk) return result;
 
     // Never a null buffer, even for an empty bus: the caller hands every buffer back.
     auto nodes = std::make_unique<std::uint8_t[]>(std::max<std::size_t>(adapter->nodes.size(), 1));
@@ -86,7 +87,7 @@ std::int32_t BusDriver::SetHardwareID(std::int32_t hardwareNumber, std::int32_t 
     if (m_configPath.empty()) return kNoXmlFile;
     if (newDeviceNumber < 0 || newDeviceNumber > kLargestDeviceNumber) return kInvalidDeviceNumber;
     HardwareEntry entry;
-    Simulation simulation;
+    Simulation* simulation = nullptr;
     if (const std::int32_t result =
             LoadReadyEntry(hardwareNumber, "SetHardwareID", entry, simulation);
         result != kOk) {
@@ -95,33 +96,37 @@ std::int32_t BusDriver::SetHardwareID(std::int32_t hardwareNumber, std::int32_t 
     if (value != nullptr) *value = entry.deviceNumber;
     if (newDeviceNumber == entry.deviceNumber) return kOk;
     // Two adapters answering to the same type and number could no longer be told apart.
-    if (simulation.Find(entry.type, newDeviceNumber)) return kDeviceNumberTaken;
-    return simulation.SetDeviceNumber(entry.type, entry.deviceNumber, newDeviceNumber);
+    if (simulation->Find(entry.type, newDeviceNumber)) return kDeviceNumberTaken;
+    const std::int32_t result =
+        simulation->SetDeviceNumber(entry.type, entry.deviceNumber, newDeviceNumber);
+    // Whether or not the file took the change, it is read from the file again.
+    m_simulation.Forget();
+    return result;
 }
 
 std::int32_t BusDriver::SaveProprietaryConfiguration() {
     if (m_configPath.empty()) return kNoXmlFile;
-    ConfigFile config;
-    if (const std::int32_t result = config.Load(m_configPath); result != kOk) return result;
+    std::int32_t result = kOk;
+    const ConfigFile* config = m_config.Load(m_configPath, result);
+    if (config == nullptr) return result;
     std::string text;
-    for (const HardwareEntry& entry : config.Entries()) text += ProprietaryLine(entry);
+    for (const HardwareEntry& entry : config->Entries()) text += ProprietaryLine(entry);
     return WriteFileAtomically(m_configPath + kProprietarySuffix, text) ? kOk
                                                                         : kProprietaryNotWritten;
 }
 
 std::int32_t BusDriver::LoadReadyEntry(std::int32_t hardwareNumber, const std::string& entryPoint,
-                                       HardwareEntry& entry, Simulation& simulation) const {
+                                       HardwareEntry& entry, Simulation*& simulation) {
     if (m_configPath.empty()) return kNoXmlFile;
-    ConfigFile config;
-    if (const std::int32_t result = config.Load(m_configPath); result != kOk) return result;
-    const std::optional<HardwareEntry> found = config.Entry(hardwareNumber);
+    std::int32_t result = kOk;
+    const ConfigFile* config = m_config.Load(m_configPath, result);
+    if (config == nullptr) return result;
+    const std::optional<HardwareEntry> found = config->Entry(hardwareNumber);
     if (!found) return kNoSuchHardware;
     entry = *found;
-    if (const std::int32_t result = simulation.Load(Simulation::PathFor(m_configPath));
-        result != kOk) {
-        return result;
-    }
-    return CheckAdapter(simulation.Find(entry.type, entry.deviceNumber), entryPoint);
+    simulation = m_simulation.Load(Simulation::PathFor(m_configPath), result);
+    if (simulation == nullptr) return result;
+    return CheckAdapter(simulation->Find(entry.type, entry.deviceNumber), entryPoint);
 }
 
 std::int32_t BusDriver::CheckAdapter(const std::optional<SimulatedAdapter>& adapter,

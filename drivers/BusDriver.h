@@ -7,6 +7,7 @@
 #include <string>
 
 #include "drivers/ConfigFile.h"
+#include "drivers/ParsedFileCache.h"
 #include "drivers/SimulatedAdapter.h"
 #include "drivers/Simulation.h"
 
@@ -37,14 +38,16 @@ private:
     };
 
     // Entry n of the configuration and its adapter, which must be plugged in and free of an
-    // injected fault for entryPoint.
+    // injected fault for entryPoint; simulation is the simulation it was found in.
     std::int32_t LoadReadyEntry(std::int32_t hardwareNumber, const std::string& entryPoint,
-                                HardwareEntry& entry, Simulation& simulation) const;
+                                HardwareEntry& entry, Simulation*& simulation);
     static std::int32_t CheckAdapter(const std::optional<SimulatedAdapter>& adapter,
                                      const std::string& entryPoint);
     std::int32_t NewHandle();
 
     std::string m_configPath;  // absolute; empty until SetXMLFile succeeds
+    ParsedFileCache<ConfigFile> m_config;
+    ParsedFileCache<Simulation> m_simulation;
     std::map<std::int32_t, Connection> m_connections;
     std::int32_t m_lastHandle = 0;
     std::map<const std::uint8_t*, std::unique_ptr<std::uint8_t[]>> m_buffers;

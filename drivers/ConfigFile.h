@@ -31,6 +31,7 @@ private:
     static HardwareEntry ReadEntry(const pugi::xml_node& hardware, std::int32_t number);
 
     pugi::xml_document m_document;
+    std::vector<pugi::xml_node> m_hardware;  // in document order
 };
 
 }  // namespace trelink::sim

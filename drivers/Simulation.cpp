@@ -85,9 +85,13 @@ std::int32_t Simulation::SetDeviceNumber(std::uint8_t type, std::int32_t oldNumb
 }
 
 pugi::xml_node Simulation::FindElement(std::uint8_t type, std::int32_t deviceNumber) const {
+    // Only the two numbers: reading the whole adapter for each element made every call of a
+    // large simulation slow.
     for (const pugi::xml_node element : m_document.document_element().children(kAdapter)) {
-        const SimulatedAdapter adapter = ReadAdapter(element);
-        if (adapter.type == type && adapter.deviceNumber == deviceNumber) return element;
+        if (static_cast<std::uint8_t>(AtoiText(element.attribute("HWType").value())) == type &&
+            AtoiText(element.attribute("DeviceNr").value()) == deviceNumber) {
+            return element;
+        }
     }
     return {};
 }

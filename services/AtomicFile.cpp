@@ -8,26 +8,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "services/TempFile.h"
+#include "services/TempFileNames.h"
+
 namespace trelink {
 
 namespace fs = std::filesystem;
-
-bool FileSink::Write(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-FileSink& DefaultFileSink() {
-    static FileSink sink;
-    return sink;
-}
 
 namespace {
 
@@ -49,37 +35,16 @@ mode_t DefaultNewFileMode() {
     return 0666 & ~mask;
 }
 
-class TempFile {
-public:
-    explicit TempFile(const fs::path& target) {
-        m_name = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-        m_fd = ::mkostemp(m_name.data(), O_CLOEXEC);
-    }
-    ~TempFile() {
-        if (m_fd >= 0) ::close(m_fd);
-        if (!m_kept) ::unlink(m_name.c_str());
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+// The new file gets the old one's mode and, when root saves a user's file, its owner; a new
+// file the usual mode. The temporary file's 0600 would lock the driver layer's other users out.
+bool TakeOver(int fd, const struct stat* old, FileSystem& system) {
+    if (old == nullptr) return system.Fchmod(fd, DefaultNewFileMode()) == 0;
+    if (system.Fchmod(fd, old->st_mode & 07777) != 0) return false;
+    return ::geteuid() != 0 || system.Fchown(fd, old->st_uid, old->st_gid) == 0;
+}
 
-    bool IsOpen() const { return m_fd >= 0; }
-    int Fd() const { return m_fd; }
-    const std::string& Name() const { return m_name; }
-    bool Close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-    void Keep() { m_kept = true; }
-
-private:
-    std::string m_name;
-    int m_fd = -1;
-    bool m_kept = false;
-};
-
-bool IsReadOnly(const fs::path& target, const struct stat& st) {
-    return (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+bool IsReadOnly(const fs::path& target, const struct stat& st, FileSystem& system) {
+    return (st.st_mode & 0222) == 0 || system.Access(target, W_OK) != 0;
 }
 
 fs::path SaveTarget(const std::string& path) {
@@ -87,36 +52,53 @@ fs::path SaveTarget(const std::string& path) {
     return target.parent_path().empty() ? fs::path(".") / target : target;
 }
 
-}  // namespace
-
-TargetState ProbeSaveTarget(const std::string& path) {
-    const fs::path target = SaveTarget(path);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) != 0) return TargetState::Missing;
-    return IsReadOnly(target, st) ? TargetState::ReadOnly : TargetState::Writable;
-}
-
-SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, FileSink& sink) {
-    const fs::path target = SaveTarget(path);
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && IsReadOnly(target, old)) return SaveError::ReadOnlyTarget;
-
-    TempFile temp(target);
-    if (!temp.IsOpen()) return SaveError::CannotCreateTemp;
-    ::fchmod(temp.Fd(), exists ? (old.st_mode & 07777) : DefaultNewFileMode());
-    if (exists && ::geteuid() == 0) {
-        // Root saving a user's file must not hand it over to root.
-        [[maybe_unused]] const int ignored = ::fchown(temp.Fd(), old.st_uid, old.st_gid);
-    }
-    if (!sink.Write(temp.Fd(), bytes) || ::fsync(temp.Fd()) != 0 || !temp.Close()) {
+// The save proper, through a temporary file created without a name or with one; a file system
+// that cannot create the one gives CannotCreateTemp, and the other is tried.
+SaveError WriteThroughTempFile(bool unnamed, const TempFileNames& names, const fs::path& target,
+                               const struct stat* old, std::string_view bytes, FileSystem& system) {
+    TempFile temp(names, system);
+    if (!temp.Create(unnamed)) return SaveError::CannotCreateTemp;
+    if (!TakeOver(temp.Fd(), old, system)) return SaveError::CannotTakeOver;
+    if (system.Write(temp.Fd(), bytes) != 0 || system.Fsync(temp.Fd()) != 0) {
         return SaveError::WriteFailed;
     }
-    if (::rename(temp.Name().c_str(), target.c_str()) != 0) return SaveError::RenameFailed;
-    temp.Keep();
+    if (!temp.GiveName()) return SaveError::CannotCreateTemp;
+    if (!temp.Replace(target)) return SaveError::RenameFailed;
     // The folder is not flushed: after a power cut the rename may be undone, which leaves the
-    // previous file, whole. Flushing it would double the cost of every save.
+    // previous file, whole. Flushing it would double the cost of every save. The file is
+    // closed only now, to hold its lock through the rename; the fsync has told every write
+    // error already.
     return SaveError::None;
+}
+
+}  // namespace
+
+TargetState ProbeSaveTarget(const std::string& path, FileSystem& system) {
+    const fs::path target = SaveTarget(path);
+    struct stat st {};
+    if (system.Stat(target, st) != 0) {
+        return errno == ENOENT ? TargetState::Missing : TargetState::Unknown;
+    }
+    return IsReadOnly(target, st, system) ? TargetState::ReadOnly : TargetState::Writable;
+}
+
+SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, FileSystem& system) {
+    const fs::path target = SaveTarget(path);
+    struct stat old {};
+    const bool exists = system.Stat(target, old) == 0;
+    // Only a file that is really not there may be created; any other failure could hide a
+    // read-only file that the rename would replace.
+    if (!exists && errno != ENOENT) return SaveError::CannotInspectTarget;
+    if (exists && IsReadOnly(target, old, system)) return SaveError::ReadOnlyTarget;
+
+    // Strays go before this save makes a file of its own, so however many saves are killed,
+    // at most the last one's file is left, and the next save removes it.
+    const TempFileNames names(target);
+    TempFile::RemoveStrays(names, system);
+    const struct stat* previous = exists ? &old : nullptr;
+    const SaveError error = WriteThroughTempFile(true, names, target, previous, bytes, system);
+    if (error != SaveError::CannotCreateTemp) return error;
+    return WriteThroughTempFile(false, names, target, previous, bytes, system);
 }
 
 }  // namespace trelink

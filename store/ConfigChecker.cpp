@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -155,13 +157,17 @@ Result ConfigChecker::CheckUniqueValue(int type, const ParameterDefinition& defi
         }
         entries.push_back({std::move(value.value), number});
     }
+    // The entries of each value in order, so that only pairs that are reported are looked at.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> byValue;
+    for (std::size_t i = 0; i < entries.size(); ++i) byValue[entries[i].value].push_back(i);
     for (std::size_t first = 0; first < entries.size(); ++first) {
-        for (std::size_t later = first + 1; later < entries.size(); ++later) {
-            if (entries[later].value != entries[first].value) continue;
+        const std::vector<std::size_t>& same = byValue[entries[first].value];
+        for (auto later = std::upper_bound(same.begin(), same.end(), first); later != same.end();
+             ++later) {
             findings.push_back({Msg::kValueNotUnique,
                                 {std::to_string(entries[first].hardwareNumber),
-                                 std::to_string(entries[later].hardwareNumber),
-                                 definition.displayName, entries[later].value}});
+                                 std::to_string(entries[*later].hardwareNumber),
+                                 definition.displayName, entries[*later].value}});
         }
     }
     return kOk;

@@ -1,13 +1,17 @@
 #include "store/ConfigDocument.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "services/AtomicFile.h"
 #include "services/ErrorLookup.h"
 #include "services/IntText.h"
 #include "services/PlatformDirectories.h"
+#include "store/ConfigDocumentTree.h"
+#include "store/Latin1Output.h"
 #include "store/ParameterDefinition.h"
 #include "store/XmlElements.h"
 
@@ -23,13 +27,14 @@ constexpr const char* kHardware = "Hardware";
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
                                    pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
 
-bool HasName(pugi::xml_node node, const std::string& name) {
-    return node.type() == pugi::node_element && name == node.name();
-}
+// Real configurations are about five levels deep. 256 is the limit that libxml2 and MSXML 6
+// set by default; far deeper files only come from a fault or an attack, and the XML library
+// removes a subtree recursively and indents a save by the depth of each line.
+constexpr int kMaxNesting = 256;
 
 // A name from the catalogue becomes an element name only when it cannot break the file.
-bool IsSafeElementName(std::string_view name) {
-    if (name.empty()) return false;
+bool IsSafeElementName(std::string_view name, pugi::xml_encoding encoding) {
+    if (name.empty() || (encoding == pugi::encoding_latin1 && !FitsLatin1(name))) return false;
     const auto isStart = [](unsigned char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
     };
@@ -41,84 +46,7 @@ bool IsSafeElementName(std::string_view name) {
     return true;
 }
 
-class StringWriter : public pugi::xml_writer {
-public:
-    void write(const void* data, size_t size) override {
-        m_bytes.append(static_cast<const char*>(data), size);
-    }
-    const std::string& Bytes() const { return m_bytes; }
-
-private:
-    std::string m_bytes;
-};
-
-// Walks all but the last name of path, as the path query does, and gives the node where the
-// last level starts (empty when some level has no match) and the last name.
-pugi::xml_node DescendToLastLevel(const TextList& path, pugi::xml_node start, int hardwareNumber,
-                                  std::string& lastName) {
-    if (path.empty()) return {};
-    for (std::size_t level = 0; start && level + 1 < path.size(); ++level) {
-        const std::string& name = path[level];
-        const bool byNumber = name == kHardware && hardwareNumber != kNoHardware;
-        int count = 0;
-        pugi::xml_node match;
-        for (pugi::xml_node node = start; node; node = node.next_sibling()) {
-            if (!HasName(node, name)) continue;
-            ++count;
-            if (!byNumber || count == hardwareNumber) {
-                match = node;
-                break;
-            }
-        }
-        if (!match) return {};
-        start = match.first_child();
-    }
-    if (!start) return {};
-    lastName = path.back();
-    return start;
-}
-
 }  // namespace
-
-struct ConfigDocument::Tree {
-    pugi::xml_document document;
-    pugi::xml_node root;  // the document element of the last successful load
-    pugi::xml_encoding encoding = pugi::encoding_utf8;
-
-    // Where every path of the store starts.
-    pugi::xml_node Start() const { return root.first_child(); }
-    pugi::xml_node Configuration() const { return root.child(kConfiguration); }
-    pugi::xml_node Hardware(int hardwareNumber) const {
-        if (hardwareNumber < 1) return {};
-        int count = 0;
-        for (pugi::xml_node hardware : Configuration().children(kHardware)) {
-            if (++count == hardwareNumber) return hardware;
-        }
-        return {};
-    }
-};
-
-std::string ElementText(pugi::xml_node element) {
-    std::string text;
-    // Iterative walk: a hostile file may nest deeper than the stack allows.
-    pugi::xml_node node = element.first_child();
-    while (node) {
-        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-            text += node.value();
-        if (node.first_child()) {
-            node = node.first_child();
-            continue;
-        }
-        while (node != element && !node.next_sibling()) node = node.parent();
-        node = node == element ? pugi::xml_node() : node.next_sibling();
-    }
-    return text;
-}
-
-void SetElementText(pugi::xml_node element, const std::string& text) {
-    while (element.first_child()) element.remove_child(element.first_child());
-    if (!text.empty()) element.append_child(pugi::node_pcdata).set_value(text.c_str());
-}
 
 ConfigDocument::ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup)
     : m_errorLookup(std::move(errorLookup)), m_tree(std::make_unique<Tree>()) {}
@@ -145,6 +73,7 @@ Result ConfigDocument::Load() {
     const pugi::xml_parse_result parsed =
         tree->document.load_file(m_path.c_str(), kParseOptions, pugi::encoding_auto);
     if (!parsed || !tree->document.document_element()) return kCannotLoad;
+    if (NestsDeeperThan(tree->document.document_element(), kMaxNesting)) return kCannotLoad;
     tree->encoding = parsed.encoding;
     tree->root = tree->document.document_element();
     m_tree = std::move(tree);
@@ -153,29 +82,21 @@ Result ConfigDocument::Load() {
 }
 
 Result ConfigDocument::Save() {
-    if (m_path.empty()) {
-        m_unsaved = true;
-        return kCannotSave;
-    }
-    unsigned flags = pugi::format_indent | pugi::format_no_declaration;
-    const pugi::xml_encoding encoding = m_tree->encoding;
-    if (encoding != pugi::encoding_utf8 && encoding != pugi::encoding_latin1) {
-        flags |= pugi::format_write_bom;  // UTF-16/32 are not recognisable without it
-    }
-    StringWriter writer;
-    m_tree->document.save(writer, "\t", flags, encoding);
-    const SaveError error =
-        WriteFileAtomically(m_path, writer.Bytes(), m_sink ? *m_sink : DefaultFileSink());
+    const std::optional<std::string> bytes =
+        m_path.empty() ? std::nullopt : m_tree->BytesInFileEncoding();
+    const bool saved =
+        bytes && WriteFileAtomically(m_path, *bytes, m_system ? *m_system : DefaultFileSystem()) ==
+                     SaveError::None;
     // After a failed save the tree is ahead of the file until a save succeeds.
-    m_unsaved = error != SaveError::None;
-    return m_unsaved ? kCannotSave : kOk;
+    m_unsaved = !saved;
+    return saved ? kOk : kCannotSave;
 }
 
 Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,
                                    ParameterDefinitionList* definitions) const {
-    std::string name;
-    const pugi::xml_node level = DescendToLastLevel(path, m_tree->Start(), hardwareNumber, name);
+    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
+        const std::string& name = path.back();
         if (!HasName(node, name)) continue;
         results.push_back(ElementText(node));
         if (definitions) definitions->Append(DefinitionFromElement(node, name, m_language));
@@ -185,15 +106,39 @@ Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int 
 
 Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
                                 int hardwareNumber) {
-    std::string name;
-    const pugi::xml_node level = DescendToLastLevel(path, m_tree->Start(), hardwareNumber, name);
+    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
     for (pugi::xml_node node = level; node; node = node.next_sibling()) {
-        if (!HasName(node, name)) continue;
-        if (!m_unsaved && ElementText(node) == value) return SaveUnchanged();
+        if (!HasName(node, path.back())) continue;
+        const bool grouped = m_openGroups > 0;
+        m_groupWritten = m_groupWritten || grouped;
+        if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
         SetElementText(node, value);
-        return Save();
+        // A value written over "configuration" or the catalogue takes what the index holds.
+        if (node.parent() == m_tree->root) m_tree->Reindex();
+        m_groupChanged = m_groupChanged || grouped;
+        return grouped ? kOk : Save();
     }
     return kOk;
+}
+
+ConfigDocument::WriteGroup::WriteGroup(ConfigDocument& document) : m_document(document) {
+    ++m_document.m_openGroups;
+}
+
+ConfigDocument::WriteGroup::~WriteGroup() {
+    if (m_open) Commit();
+}
+
+Result ConfigDocument::WriteGroup::Commit() {
+    if (!std::exchange(m_open, false)) return kOk;
+    return m_document.EndWriteGroup();
+}
+
+Result ConfigDocument::EndWriteGroup() {
+    if (--m_openGroups > 0) return kOk;
+    const bool changed = std::exchange(m_groupChanged, false);
+    if (!std::exchange(m_groupWritten, false)) return kOk;
+    return changed ? Save() : SaveUnchanged();
 }
 
 // Writing a value that the element already holds leaves the file as it is: making one of n
@@ -201,10 +146,11 @@ Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
 // flags. The result is still what a save would give, so a read-only file is reported the same.
 Result ConfigDocument::SaveUnchanged() {
     if (m_path.empty()) return kCannotSave;
-    switch (ProbeSaveTarget(m_path)) {
+    switch (ProbeSaveTarget(m_path, m_system ? *m_system : DefaultFileSystem())) {
         case TargetState::Writable:
             return kOk;
         case TargetState::ReadOnly:
+        case TargetState::Unknown:
             return kCannotSave;
         case TargetState::Missing:
             break;
@@ -213,9 +159,7 @@ Result ConfigDocument::SaveUnchanged() {
 }
 
 Result ConfigDocument::GetHardwareCount(int& count) const {
-    count = 0;
-    for ([[maybe_unused]] pugi::xml_node hardware : m_tree->Configuration().children(kHardware))
-        ++count;
+    count = m_tree->HardwareCount();
     return kOk;
 }
 
@@ -258,8 +202,11 @@ Result ConfigDocument::SetHardwareState(int hardwareNumber, int isActive, int is
 }
 
 std::string ConfigDocument::GetHardwareValue(int hardwareNumber, const std::string& name) const {
-    const pugi::xml_node value = m_tree->Hardware(hardwareNumber).child(name.c_str());
-    return value ? ElementText(value) : std::string();
+    const pugi::xml_node hardware = m_tree->Hardware(hardwareNumber);
+    for (pugi::xml_node node = hardware.first_child(); node; node = node.next_sibling()) {
+        if (HasName(node, name)) return ElementText(node);
+    }
+    return {};
 }
 
 int ConfigDocument::IsHardwareActive(int hardwareNumber) const {
@@ -299,8 +246,11 @@ Result ConfigDocument::AddHardwareOfType(int type) {
     for (const auto& record : defaults) {
         // A parameter name that is no valid element name could never be read back and would
         // make the whole file unreadable for the driver layer.
-        if (IsSafeElementName(record->name)) append(record->name, record->defaultValue);
+        if (IsSafeElementName(record->name, m_tree->encoding)) {
+            append(record->name, record->defaultValue);
+        }
     }
+    m_tree->Reindex();
     return Save();
 }
 
@@ -308,6 +258,7 @@ Result ConfigDocument::RemoveHardware(int hardwareNumber) {
     const pugi::xml_node hardware = m_tree->Hardware(hardwareNumber);
     if (!hardware) return kOk;
     m_tree->Configuration().remove_child(hardware);
+    m_tree->Reindex();
     return Save();
 }
 

@@ -15,13 +15,14 @@ namespace trelink {
 inline constexpr int kNoHardware = -1;
 
 class ErrorLookup;
-class FileSink;
+class FileSystem;
 class ParameterDefinition;
 class ParameterDefinitionList;
 
-// The one configuration file of the driver layer as a DOM tree. Every read walks the tree from
-// the root; every change is made in the tree and followed at once by a save of the whole file,
-// because the bus-driver library reads the same file.
+// The one configuration file of the driver layer as a DOM tree. Every read finds its elements
+// in the tree (through an index of the entries and the type elements, kept with the tree);
+// every change is made in the tree and followed at once by a save of the whole file, because
+// the bus-driver library reads the same file.
 //
 // Hardware numbers are 1-based positions among the "Hardware" children of "configuration";
 // -1 means no particular entry.
@@ -56,6 +57,27 @@ public:
     // writes and saves nothing.
     Result SetValue(const TextList& path, const std::string& value, int hardwareNumber);
 
+    // Many value writes, one save. While a group is open, SetValue and everything built on it
+    // (SetHardwareState, WriteParameterValue) change the tree only. Commit() then saves once
+    // when any of them changed something and gives what that save gives; when none changed
+    // anything it gives what a write of an unchanged value gives (41240 for a file that cannot
+    // be saved), and 0 when nothing was written at all. A group closed without Commit()
+    // commits then and drops the result. Groups nest: only the outermost one saves, and an
+    // inner Commit() gives 0. AddHardware and RemoveHardware save at once, group or not.
+    class WriteGroup {
+    public:
+        explicit WriteGroup(ConfigDocument& document);
+        ~WriteGroup();
+        WriteGroup(const WriteGroup&) = delete;
+        WriteGroup& operator=(const WriteGroup&) = delete;
+
+        Result Commit();
+
+    private:
+        ConfigDocument& m_document;
+        bool m_open = true;
+    };
+
     Result GetHardwareCount(int& count) const;
     Result GetHardwareState(int hardwareNumber, int& isActive, int& isDefault,
                             int& errorCode) const;
@@ -88,13 +110,14 @@ public:
     static ParameterDefinition* FindParameterByDisplayName(const ParameterDefinitionList& list,
                                                            const std::string& displayName);
 
-    // Test seam: where the bytes of a save are written. Null restores the default.
-    void SetFileSink(FileSink* sink) { m_sink = sink; }
+    // Test seam: the system calls of a save. Null restores the real ones.
+    void SetFileSystem(FileSystem* system) { m_system = system; }
 
 private:
     struct Tree;
 
     Result SaveUnchanged();
+    Result EndWriteGroup();
     // Calls visit with each type's "TypeId" text and display name, in catalogue order, until it
     // returns true.
     Result VisitTypeNames(
@@ -105,8 +128,11 @@ private:
     // The parsed file: its DOM, root element and encoding. Never null.
     std::unique_ptr<Tree> m_tree;
     int m_language = 0;
-    FileSink* m_sink = nullptr;
+    FileSystem* m_system = nullptr;
     bool m_unsaved = false;
+    int m_openGroups = 0;
+    bool m_groupWritten = false;  // some SetValue of the open group found its element
+    bool m_groupChanged = false;  // and changed the tree
 };
 
 }  // namespace trelink

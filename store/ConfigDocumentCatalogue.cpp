@@ -1,5 +1,5 @@
 // The hardware type catalogue below "Hardwaretypes": type ids, display names, driver files and
-// the other per-type values. Nothing is cached; every lookup walks the tree.
+// the other per-type values, read from the tree at every lookup.
 #include <functional>
 #include <utility>
 

@@ -12,6 +12,13 @@ namespace trelink {
 
 class ParameterDefinition;
 
+// Every walk of the tree is iterative: a hostile file may nest deeper than the stack allows.
+
+// The node after node in document order that still lies below top; empty after the last.
+pugi::xml_node NextBelow(pugi::xml_node node, pugi::xml_node top);
+// Whether some element below root, root counted as level 1, lies deeper than limit levels.
+bool NestsDeeperThan(pugi::xml_node root, int limit);
+
 // The texts of an element and everything below it, concatenated in document order.
 std::string ElementText(pugi::xml_node element);
 // Replaces the element's content with one text node.

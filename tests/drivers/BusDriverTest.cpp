@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <time.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -122,7 +125,7 @@ TEST_F(BusDriverTest, EntriesAreNumberedAndTypedAsTheConfigurationToolReadsThem)
     const std::string config = m_folder.Write("trelinkconfig.xml", R"(<Root>
         <Hardwaretypes/>
         <configuration>
-          <!-- not an entry --><Other/>
+          <!-- not an entry --><Other/><?Hardware not one either?>
           <Hardware><HWType>257</HWType><DeviceNr> 7 devices</DeviceNr></Hardware>
           <Other/>
           <Hardware><HWType>  2<![CDATA[]]></HWType></Hardware>
@@ -168,7 +171,7 @@ TEST_F(BusDriverTest, ScanGivesTheAnsweringNodesInABufferThatStaysValidUntilDele
     EXPECT_EQ(m_api.scanBus(second, &count, nullptr), kInvalidArgument);
 }
 
-TEST_F(BusDriverTest, TheSimulationIsReadAgainByEveryCall) {
+TEST_F(BusDriverTest, TheSimulationIsReadAgainWhenItChanges) {
     Prepare(
         Hardware("4", "2") + Hardware("5", "0"),
         R"(<Adapter HWType="4" DeviceNr="2" Nodes="1"><Fault Call="ScanBus" Code="777"/></Adapter>
@@ -190,6 +193,46 @@ TEST_F(BusDriverTest, TheSimulationIsReadAgainByEveryCall) {
     // Without a file no adapter exists.
     std::filesystem::remove(m_folder.File("mtrelinksim.xml"));
     EXPECT_EQ(Connect(2), kAdapterNotFound);
+}
+
+// A file is parsed again when its inode, size or modification time changed, or when it was
+// changed so recently that a further change might not show in its time stamp.
+TEST_F(BusDriverTest, FilesAreParsedAgainOnlyWhenTheirStampsSayTheyMayHaveChanged) {
+    struct Change {
+        const char* file;
+        std::string from, to;  // of equal length, so that the size stays
+        std::int32_t failure;
+    };
+    const Change changes[] = {
+        {"trelinkconfig.xml", "<HWType>1<", "<HWType>2<", kAdapterNotFound},
+        {"mtrelinksim.xml", "PluggedIn=\"1\"", "PluggedIn=\"0\"", kAdapterNotPluggedIn},
+    };
+    for (const Change& change : changes) {
+        Prepare(Hardware("1", "0"), R"(<Adapter HWType="1" DeviceNr="0" PluggedIn="1"/>)");
+        const std::string path = m_folder.File(change.file);
+        const std::string before = ReadFile(path);
+        std::string after = before;
+        after.replace(after.find(change.from), change.from.size(), change.to);
+        const auto write = [&path](const std::string& bytes, timespec stamp) {
+            WriteFile(path, bytes);
+            const timespec times[2] = {stamp, stamp};
+            ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        };
+        const timespec settled{1015286400, 500};
+        write(before, settled);
+        EXPECT_EQ(Connect(1), kOk) << change.file;
+        write(after, settled);
+        EXPECT_EQ(Connect(1), kOk) << change.file << ": same stamp, parsed before";
+        write(after, {settled.tv_sec, settled.tv_nsec + 1});
+        EXPECT_EQ(Connect(1), change.failure) << change.file;
+
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        write(before, now);
+        EXPECT_EQ(Connect(1), kOk) << change.file;
+        write(after, now);
+        EXPECT_EQ(Connect(1), change.failure) << change.file << ": changed a moment ago";
+    }
 }
 
 TEST_F(BusDriverTest, SetHardwareIDPersistsTheNewNumberInTheSimulationFile) {

@@ -127,9 +127,11 @@ TEST_F(ConfigCheckerTest, ValuesAreComparedWholeAndByteForByte) {
                       Device("1", "A;1"),
                   49);
     EXPECT_EQ(Check(), (CheckFindingList{NotUnique("6", "7", "Gerätenummer", "a;1")}));
-    // Both entries lack the element and show the definition's text "7".
+    // Both entries lack the elements and show the definitions' texts; every unique setting of
+    // the type counts, not only the first.
     OpenCatalogue(valid + TypeEntry("9") + TypeEntry("9"), 49);
-    EXPECT_EQ(Check(), (CheckFindingList{NotUnique("2", "3", "Tempo", "7")}));
+    EXPECT_EQ(Check(), (CheckFindingList{NotUnique("2", "3", "Kanal", "0"),
+                                         NotUnique("2", "3", "Tempo", "7")}));
 }
 
 TEST(MessageTest, InsertsArgumentsVerbatimAndNeverReadsPastThem) {

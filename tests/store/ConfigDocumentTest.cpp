@@ -31,8 +31,9 @@ protected:
 };
 
 TEST_F(ConfigDocumentTest, RemovingAnEntryRenumbersTheLaterOnes) {
-    Open("<configuration>" + Entry("1", "0", "1", "1") + "<Other/><!-- not counted -->" +
-         Entry("1", "0", "2", "2") + Entry("0", "0", "3", "3") + "</configuration>");
+    Open("<configuration>" + Entry("1", "0", "1", "1") +
+         "<Other/><!-- not counted --><?Hardware not counted either?>" + Entry("1", "0", "2", "2") +
+         Entry("0", "0", "3", "3") + "</configuration>");
     EXPECT_EQ(Count(), 3);
     EXPECT_EQ(m_document.RemoveHardware(2), kOk);
     EXPECT_EQ(Count(), 2);
@@ -41,6 +42,35 @@ TEST_F(ConfigDocumentTest, RemovingAnEntryRenumbersTheLaterOnes) {
     ConfigDocument reread;
     ASSERT_EQ(reread.SetConfigFile(m_path), kOk);
     EXPECT_EQ(reread.GetHardwareType(2), 3);
+}
+
+// An entry whose "IsActive" holds "1" so far down that the deepest element lies at depth;
+// the root, "configuration", "Hardware" and "IsActive" are the first four levels.
+std::string NestedEntry(int depth) {
+    std::string open, close;
+    for (int level = 5; level <= depth; ++level) {
+        open += "<a>";
+        close += "</a>";
+    }
+    return Entry(open + "1" + close, "0", "0", "1");
+}
+
+TEST_F(ConfigDocumentTest, FilesNestedBeyondTheLimitAreRefusedAndFilesAtItWork) {
+    for (const int depth : {257, 200000}) {
+        test::WriteFile(m_path,
+                        "<Root><configuration>" + NestedEntry(depth) + "</configuration></Root>");
+        EXPECT_EQ(m_document.SetConfigFile(m_path), kCannotLoad) << depth;
+    }
+    const std::string deepest =
+        "<configuration>" + NestedEntry(256) + Entry("0", "0", "0", "2") + "</configuration>";
+    Open(deepest);
+    EXPECT_EQ(m_document.IsHardwareActive(1), 1);
+    EXPECT_EQ(m_document.Save(), kOk);
+    EXPECT_EQ(m_document.Load(), kOk) << "what a save writes loads again";
+    EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 0), kOk);
+    Open(deepest);
+    EXPECT_EQ(m_document.RemoveHardware(1), kOk);
+    EXPECT_EQ(Count(), 1);
 }
 
 TEST_F(ConfigDocumentTest, NumbersOutsideTheEntriesReadNothingAndWriteNothing) {
@@ -128,6 +158,41 @@ TEST_F(ConfigDocumentTest, RewritingAnUnchangedValueStillReportsAFileThatCannotB
     EXPECT_TRUE(std::filesystem::exists(m_path));
 }
 
+TEST_F(ConfigDocumentTest, AWriteGroupSavesOnceAndReportsWhatItsWritesWould) {
+    Open("<configuration>" + Entry("1", "0", "0", "1") + Entry("1", "0", "0", "2") +
+         "</configuration>");
+    {
+        ConfigDocument::WriteGroup group(m_document);
+        EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 41), kOk);
+        EXPECT_EQ(m_document.SetHardwareState(2, 1, 1, 42), kOk);
+        EXPECT_EQ(Saves(), 0);
+        EXPECT_EQ(group.Commit(), kOk);
+    }
+    EXPECT_EQ(Saves(), 1);
+    ConfigDocument reread;
+    ASSERT_EQ(reread.SetConfigFile(m_path), kOk);
+    int active = 0, isDefault = 0, code = 0;
+    reread.GetHardwareState(2, active, isDefault, code);
+    EXPECT_EQ(std::make_tuple(active, isDefault, code), std::make_tuple(1, 1, 42));
+
+    // A read-only file is reported once, whether the writes changed anything or not, and the
+    // tree keeps the change for a later save.
+    ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
+    for (const int written : {41, 43}) {
+        ConfigDocument::WriteGroup group(m_document);
+        m_document.SetHardwareState(1, 1, 0, written);
+        EXPECT_EQ(group.Commit(), kCannotSave) << written;
+    }
+    ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
+    EXPECT_EQ(ConfigDocument::WriteGroup(m_document).Commit(), kOk) << "nothing written";
+    {
+        ConfigDocument::WriteGroup unclosed(m_document);
+        m_document.SetHardwareState(2, 0, 1, 42);
+    }
+    EXPECT_EQ(Saves(), 2);
+    EXPECT_EQ(ReadFile(m_path).find("<ErrorCode>41</ErrorCode>"), std::string::npos);
+}
+
 TEST_F(ConfigDocumentTest, PathQueryCollectsTheWholeTextOfEverySiblingAtTheLastLevel) {
     Open("<configuration>" + Entry("1", "0", "0", "1", "<X>a</X><X>b<Y>c</Y><![CDATA[<d>]]></X>") +
          Entry("0", "0", "0", "2") + "</configuration>");
@@ -138,6 +203,19 @@ TEST_F(ConfigDocumentTest, PathQueryCollectsTheWholeTextOfEverySiblingAtTheLastL
     texts.clear();
     m_document.QueryValues({"configuration", "Hardware"}, texts, 2);
     EXPECT_EQ(texts.size(), 2u);
+}
+
+TEST_F(ConfigDocumentTest, AValueWrittenOverAContainerReplacesEverythingInIt) {
+    Open("<configuration>" + Entry("1", "0", "0", "1") + Entry("1", "0", "0", "2") +
+         "</configuration><Hardwaretypes><Type1><HWName0>USB</HWName0></Type1></Hardwaretypes>");
+    ASSERT_EQ(Count(), 2);
+    EXPECT_EQ(m_document.SetValue({"configuration"}, "gone", kNoHardware), kOk);
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(m_document.GetHardwareType(1), 0);
+    EXPECT_EQ(m_document.SetValue({"Hardwaretypes"}, "", kNoHardware), kOk);
+    std::string name;
+    EXPECT_EQ(m_document.GetHardwareName(name, kNoHardware, "Type1"), kOk);
+    EXPECT_EQ(name, "");
 }
 
 TEST_F(ConfigDocumentTest, AddingWithoutConfigurationChangesNothing) {

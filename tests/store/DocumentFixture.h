@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,17 @@ inline std::string TypeEntry(const std::string& type, const std::string& extra =
     return Entry("0", "0", "0", type, extra);
 }
 
+// The system calls of a save as a test steers them: before each one, before(call) may act,
+// record the call, or fail it by giving an errno. Counts the saves too.
+struct SteeredFileSystem : FileSystem {
+    int Before(Call call) override {
+        if (call == Call::Write) ++saves;
+        return before ? before(call) : 0;
+    }
+    std::function<int(Call)> before;
+    int saves = 0;
+};
+
 // A configuration file in a fresh folder, opened by a document whose saves are counted.
 class DocumentFixture : public ::testing::Test {
 protected:
@@ -32,8 +44,8 @@ protected:
         WriteFile(m_path, xml);
         ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
         m_document.SetLanguage(language);
-        m_document.SetFileSink(&m_sink);
-        m_sink.saves = 0;
+        m_document.SetFileSystem(&m_system);
+        m_system.saves = 0;
     }
     // A file whose root element holds body.
     void Open(const std::string& body) {
@@ -47,21 +59,12 @@ protected:
                     "<configuration>" + entries + "</configuration>");
         OpenFile(xml, language);
     }
-    int Saves() const { return m_sink.saves; }
+    int Saves() const { return m_system.saves; }
 
     TempDir m_dir;
     std::string m_path = m_dir.File("trelinkconfig.xml");
+    SteeredFileSystem m_system;
     ConfigDocument m_document;
-
-private:
-    struct CountingSink : FileSink {
-        bool Write(int fd, std::string_view bytes) override {
-            ++saves;
-            return FileSink::Write(fd, bytes);
-        }
-        int saves = 0;
-    };
-    CountingSink m_sink;
 };
 
 }  // namespace trelink::test

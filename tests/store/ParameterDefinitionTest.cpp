@@ -72,7 +72,6 @@ TEST(ParameterDefinitionTest, TypeIdsNameTheNumberAfterTheirFirstFourCharacters)
     EXPECT_EQ(TypeNumberFromTypeId("Type300"), 44);
     EXPECT_EQ(TypeNumberFromTypeId("Type-1"), 255);
     EXPECT_EQ(TypeNumberFromTypeId("Ty"), 0);
-    EXPECT_EQ(TypeElementName(7), "Type7");
 }
 
 }  // namespace

@@ -87,6 +87,7 @@ TEST_F(ParameterValuesTest, WritingChangesOnlyTheFirstExistingElementAndNeverCre
     EXPECT_EQ(m_document.WriteParameterValue(3, &port), kOk);
     EXPECT_EQ(SavedEntry(3)[4].second, "COM9");
     EXPECT_EQ(SavedEntry(3)[5].second, "COM3");
+    EXPECT_EQ(Read(3, "Port").value, "COM9") << "reading takes the element that writing changes";
     EXPECT_EQ(m_document.WriteParameterValue(1, nullptr), kInvalidPointer);
 }
 

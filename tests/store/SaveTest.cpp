@@ -1,13 +1,21 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
+#include "store/Latin1Output.h"
 #include "tests/store/DocumentFixture.h"
 
 namespace trelink {
@@ -30,14 +38,12 @@ const std::string kConfiguration =
     "  </configuration>\n"
     "</TrelinkConfig>\n";
 
-// Writes half of the bytes and then fails, as a disk that fills up during the save.
-class HalfWaySink : public FileSink {
-public:
-    bool Write(int fd, std::string_view bytes) override {
-        FileSink::Write(fd, bytes.substr(0, bytes.size() / 2));
-        return false;
-    }
-};
+using Call = FileSystem::Call;
+
+// A file system whose temporary files must have names, as one without O_TMPFILE.
+int NamedOnly(Call call) {
+    return call == Call::OpenUnnamed ? EOPNOTSUPP : 0;
+}
 
 class SaveTest : public test::DocumentFixture {
 protected:
@@ -68,40 +74,145 @@ TEST_F(SaveTest, KeepsEverythingInTheFileThatTheToolDoesNotOwn) {
     EXPECT_EQ(ReadFile(m_path), saved);
 }
 
-TEST_F(SaveTest, Latin1FileStaysLatin1ByteForByte) {
-    // "Käfer Größe" in ISO-8859-1: ä = E4, ö = F6, ß = DF.
-    const std::string name =
-        "<Name>K\xE4"
-        "fer Gr\xF6\xDF"
-        "e</Name>";
-    OpenFile("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Root><configuration>" +
-             test::TypeEntry("1", name) + "</configuration></Root>\n");
-    EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "Käfer Größe") << "read as UTF-8 inside";
+// A file declared ISO-8859-1 as the save writes it; "Käfer" is K E4 f e r in it.
+std::string Latin1File(const std::string& active, const std::string& name,
+                       const std::string& catalogue = "") {
+    return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!-- K\xE4"
+           "fer -->\n<Root Sign=\"&#937;\">\n\t<configuration>\n\t\t<Hardware>\n\t\t\t<IsActive>" +
+           active + "</IsActive>\n\t\t\t<HWType>1</HWType>\n\t\t\t<Name>" + name +
+           "</Name>\n\t\t</Hardware>\n\t</configuration>\n" + catalogue + "</Root>\n";
+}
+
+TEST_F(SaveTest, Latin1FileStaysLatin1AndKeepsCharactersBeyondItAsReferences) {
+    const std::string kaefer =
+        "K\xE4"
+        "fer";
+    OpenFile(Latin1File("0", kaefer + " &#x20AC;"));
+    EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "Käfer €") << "read as UTF-8 inside";
     ASSERT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kOk);
-    const std::string saved = ReadFile(m_path);
-    EXPECT_NE(saved.find("encoding=\"ISO-8859-1\""), std::string::npos);
-    EXPECT_NE(saved.find(name), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("\xC3"), std::string::npos) << "no UTF-8 sequence slipped in";
+    EXPECT_EQ(ReadFile(m_path), Latin1File("1", kaefer + " &#8364;"));
+    ASSERT_EQ(m_document.SetValue({"configuration", "Hardware", "Name"}, "Ω-2 Käfer", 1), kOk);
+    EXPECT_EQ(ReadFile(m_path), Latin1File("1", "&#937;-2 " + kaefer));
+
+    // A setting whose name the file cannot hold is not created, like any name that would break
+    // the file.
+    const std::string catalogue =
+        "\t<Hardwaretypes>\n\t\t<Type1>\n\t\t\t<Resources>\n\t\t\t\t<ParameterName>&#937;"
+        "</ParameterName>\n\t\t\t</Resources>\n\t\t</Type1>\n\t</Hardwaretypes>\n";
+    OpenFile(Latin1File("0", kaefer, catalogue));
+    EXPECT_EQ(m_document.AddHardwareOfType(1), kOk);
+    EXPECT_EQ(m_document.GetHardwareType(2), 1);
 }
 
-TEST_F(SaveTest, ReadOnlyTargetFailsAndStaysUntouchedEvenForRoot) {
-    ASSERT_EQ(::chmod(m_path.c_str(), 0444), 0);
-    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
-    EXPECT_EQ(ReadFile(m_path), kConfiguration);
-    EXPECT_EQ(Mode(), 0444u);
-    EXPECT_EQ(m_dir.Count(), 1);
-    // The tree keeps the change, so a later save succeeds once the file may be written.
-    ASSERT_EQ(::chmod(m_path.c_str(), 0644), 0);
-    EXPECT_EQ(m_document.Save(), kOk);
-    EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
+TEST(Latin1OutputTest, OnlyTextAndAttributeValuesTakeCharactersBeyondLatin1) {
+    const std::pair<const char*, bool> documents[] = {
+        {"<a b=\"Ω\">Ωÿ</a>", true},     {"<a>ÿ<!--ÿ--></a>", true},  {"<Ω/>", false},
+        {"<a Ω=\"1\"/>", false},         {"<a><!--Ω--></a>", false},  {"<a><?pi Ω?></a>", false},
+        {"<a><![CDATA[Ω]]></a>", false}, {"<!DOCTYPE Ω><a/>", false},
+    };
+    for (const auto& [xml, fits] : documents) {
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(xml, pugi::parse_full)) << xml;
+        EXPECT_EQ(MarkupFitsLatin1(document), fits) << xml;
+    }
+    EXPECT_EQ(Latin1WithReferences("ä Ω 𐍈"), "\xE4 &#937; &#66376;");
+    // Not UTF-8: cut short, overlong, a surrogate, beyond U+10FFFF.
+    for (const char* broken : {"a\xC3", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        EXPECT_EQ(Latin1WithReferences(broken), std::nullopt) << broken;
+    }
 }
 
-TEST_F(SaveTest, WriteFailingHalfWayLeavesTheOldFileWhole) {
-    HalfWaySink sink;
-    m_document.SetFileSink(&sink);
-    EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave);
-    EXPECT_EQ(ReadFile(m_path), kConfiguration);
-    EXPECT_EQ(m_dir.Count(), 1) << "no temporary file is left behind";
+TEST_F(SaveTest, AnyFailingCallFailsTheSaveAndLeavesTheFileWhole) {
+    ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
+    std::vector<std::pair<Call, int>> failures = {{Call::Stat, EIO},     {Call::Access, EIO},
+                                                  {Call::Fchmod, EPERM}, {Call::Write, ENOSPC},
+                                                  {Call::Fsync, EIO},    {Call::Rename, EXDEV}};
+    if (::geteuid() == 0) failures.emplace_back(Call::Fchown, EPERM);
+    for (const auto& [call, error] : failures) {
+        m_system.before = [call = call, error = error](Call made) {
+            return made == call ? error : 0;
+        };
+        EXPECT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kCannotSave) << int(call);
+        EXPECT_EQ(ReadFile(m_path), kConfiguration) << int(call);
+        EXPECT_EQ(Mode(), 0640u) << int(call);
+        EXPECT_EQ(m_dir.Count(), 1) << int(call) << ": a temporary file was left behind";
+    }
+    // A write of the value the file already holds looks at the file too.
+    ASSERT_EQ(m_document.Load(), kOk);
+    m_system.before = [](Call made) { return made == Call::Stat ? EIO : 0; };
+    EXPECT_EQ(m_document.SetHardwareState(1, 0, 0, 0), kCannotSave);
+}
+
+TEST_F(SaveTest, TheNewContentIsOnDiskBeforeItReplacesTheFile) {
+    std::vector<Call> calls;
+    m_system.before = [&calls](Call made) {
+        calls.push_back(made);
+        return 0;
+    };
+    ASSERT_EQ(m_document.Save(), kOk);
+    const auto write = std::find(calls.begin(), calls.end(), Call::Write);
+    const auto rename = std::find(write, calls.end(), Call::Rename);
+    ASSERT_NE(rename, calls.end());
+    EXPECT_NE(std::find(write, rename, Call::Fsync), rename);
+}
+
+// True when the save, made in a child process, was killed at its n-th call.
+bool KilledSave(const std::string& path, int n, bool unnamed) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        test::SteeredFileSystem system;
+        system.before = [&n, unnamed](Call call) {
+            if (--n == 0) ::raise(SIGKILL);
+            return unnamed ? 0 : NamedOnly(call);
+        };
+        WriteFileAtomically(path, "new", system);
+        std::_Exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+TEST_F(SaveTest, KilledSavesLeaveOneStrayFileAtMostAndTheNextSaveRemovesIt) {
+    // Files of others, even a temporary file of the bus driver's, are never touched.
+    m_dir.Write("notes.txt", "");
+    m_dir.Write(".trelinkconfig.xml.Ab12Cd", "");
+    for (const bool unnamed : {true, false}) {
+        bool strayFound = false;
+        // Killed at every call in turn, without a whole save in between, until one gets through.
+        int n = 1;
+        for (; KilledSave(m_path, n, unnamed); ++n) {
+            const std::string content = ReadFile(m_path);
+            EXPECT_TRUE(content == kConfiguration || content == "new") << n << unnamed;
+            EXPECT_LE(m_dir.Count(), 4) << n << unnamed;
+            strayFound = strayFound || m_dir.Count() == 4;
+        }
+        EXPECT_GT(n, 10);
+        EXPECT_TRUE(strayFound) << unnamed;
+        EXPECT_EQ(m_dir.Count(), 3) << unnamed;
+        EXPECT_EQ(ReadFile(m_path), "new");
+        test::WriteFile(m_path, kConfiguration);
+    }
+}
+
+TEST_F(SaveTest, TheCleanUpNeverBreaksASaveOfAnotherProcess) {
+    for (const bool unnamed : {true, false}) {
+        for (const Call at : {Call::Flock, Call::Write, Call::Rename}) {
+            // The other save runs in the middle of this one, at its first call of one kind.
+            SaveError other = SaveError::WriteFailed;
+            m_system.before = [&, at, unnamed, done = false](Call call) mutable {
+                if (call == at && !std::exchange(done, true)) {
+                    other = WriteFileAtomically(m_path, "other");
+                }
+                return unnamed ? 0 : NamedOnly(call);
+            };
+            EXPECT_EQ(WriteFileAtomically(m_path, "mine", m_system), SaveError::None)
+                << unnamed << int(at);
+            EXPECT_EQ(other, SaveError::None) << unnamed << int(at);
+            EXPECT_EQ(ReadFile(m_path), "mine") << unnamed << int(at);
+            EXPECT_EQ(m_dir.Count(), 1) << unnamed << int(at);
+        }
+    }
 }
 
 TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {
@@ -117,8 +228,13 @@ TEST_F(SaveTest, FileSizeLimitDuringSaveLeavesTheOldFileWhole) {
     EXPECT_EQ(m_dir.Count(), 1);
 }
 
-TEST_F(SaveTest, KeepsPermissionBitsAndFollowsSymbolicLinks) {
+TEST_F(SaveTest, KeepsModeAndOwnerAndFollowsSymbolicLinks) {
     ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
+    // Root saving a user's file leaves it the user's.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(m_path.c_str(), 12345, 23456), 0);
+    }
     const std::string link = m_dir.File("link.xml");
     fs::create_symlink("trelinkconfig.xml", link);
     ConfigDocument viaLink;
@@ -129,6 +245,24 @@ TEST_F(SaveTest, KeepsPermissionBitsAndFollowsSymbolicLinks) {
     EXPECT_NE(ReadFile(m_path).find("<IsActive>1</IsActive>"), std::string::npos);
     EXPECT_EQ(Mode(), 0640u);
     EXPECT_EQ(m_dir.Count(), 2);
+    struct stat st {};
+    ASSERT_EQ(::stat(m_path.c_str(), &st), 0);
+    if (root) {
+        EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(12345u, 23456u));
+    }
+}
+
+TEST_F(SaveTest, FileNamesUpToTheLongestTheFileSystemTakesSave) {
+    for (const std::size_t length : {248, 255}) {
+        const std::string name = std::string(length - 4, 'k') + ".xml";
+        const std::string path = m_dir.Write(name, kConfiguration);
+        ConfigDocument document;
+        ASSERT_EQ(document.SetConfigFile(path), kOk) << length;
+        EXPECT_EQ(document.SetHardwareState(1, 1, 0, 0), kOk) << length;
+        EXPECT_NE(ReadFile(path).find("<IsActive>1</IsActive>"), std::string::npos) << length;
+        std::filesystem::remove(path);
+    }
+    EXPECT_EQ(m_dir.Count(), 1);
 }
 
 TEST_F(SaveTest, TargetInAMissingFolderFails) {

@@ -5,8 +5,6 @@
 namespace trelink {
 namespace {
 
-using namespace std::string_literals;
-
 ParameterDefinition Setting(std::int32_t type, const std::string& unit = "", int minimum = -1,
                             int maximum = -1) {
     ParameterDefinition record("P");
@@ -61,33 +59,37 @@ TEST(ValueConversionTest, RowsShowValueBlankAndUnitAndListChoicesHighestFirst) {
     EXPECT_EQ(StandardText(noUnit), "aus ");
 }
 
-TEST(ValueConversionTest, ByteAndWordWrapDwordKeepsSign) {
-    EXPECT_EQ(Apply(Setting(PT_BYTE, "ms"), "300 ms"), std::make_pair("44"s, "44 ms"s));
-    EXPECT_EQ(Apply(Setting(PT_BYTE), "-1"), std::make_pair("255"s, "255 "s));
-    EXPECT_EQ(Apply(Setting(PT_WORD), "65536").first, "0");
-    EXPECT_EQ(Apply(Setting(PT_WORD), "-2").first, "65534");
-    EXPECT_EQ(Apply(Setting(PT_DWORD, "Hz"), "-70000 Hz"), std::make_pair("-70000"s, "-70000 Hz"s));
-    EXPECT_EQ(Apply(Setting(PT_DWORD), "abc").first, "0");
-    EXPECT_EQ(Apply(Setting(PT_DWORD), "  +12x").first, "12");
-}
-
-TEST(ValueConversionTest, SubrangeClampsMaximumFirst) {
-    EXPECT_EQ(Apply(Setting(PT_SUBRANGE, "ms", 10, 20), "5 ms").first, "10");
-    EXPECT_EQ(Apply(Setting(PT_SUBRANGE, "ms", 10, 20), "25 ms").first, "20");
-    EXPECT_EQ(Apply(Setting(PT_SUBRANGE, "ms", 10, 20), "15 ms"), std::make_pair("15"s, "15 ms"s));
-    EXPECT_EQ(Apply(Setting(PT_SUBRANGE), "0").first, "-1");
-    // Crossed bounds: everything above the maximum takes it, the rest the minimum.
-    EXPECT_EQ(Apply(Setting(PT_SUBRANGE, "", 20, 10), "15").first, "10");
-    EXPECT_EQ(Apply(Setting(PT_SUBRANGE, "", 20, 10), "5").first, "20");
-}
-
-TEST(ValueConversionTest, UnitIsCutAtItsFirstOccurrenceThenTrailingBlanks) {
-    // "m" occurs inside "5m0 m": everything from its first occurrence goes.
-    EXPECT_EQ(Apply(Setting(PT_DWORD, "m"), "5m0 m").first, "5");
-    // An enumeration keeps its text and leaves the row alone.
-    EXPECT_EQ(Apply(Setting(PT_ENUM, "V"), " 2 V  extra"), std::make_pair(" 2"s, " 2 V  extra"s));
-    EXPECT_EQ(Apply(Setting(PT_ENUM), "frei gewählt \t ").first, "frei gewählt");
-    EXPECT_EQ(Apply(Setting(PT_ENUM, "s"), "   ").first, "");
+TEST(ValueConversionTest, AppliedTextIsCutAtTheUnitAndConvertedByType) {
+    struct Case {
+        ParameterDefinition setting;
+        const char* text;
+        std::pair<std::string, std::string> valueAndRow;
+    };
+    const Case cases[] = {
+        // Byte and word wrap, dword keeps its sign; text without digits is 0.
+        {Setting(PT_BYTE, "ms"), "300 ms", {"44", "44 ms"}},
+        {Setting(PT_BYTE), "-1", {"255", "255 "}},
+        {Setting(PT_WORD), "65536", {"0", "0 "}},
+        {Setting(PT_WORD), "-2", {"65534", "65534 "}},
+        {Setting(PT_DWORD, "Hz"), "-70000 Hz", {"-70000", "-70000 Hz"}},
+        {Setting(PT_DWORD), "abc", {"0", "0 "}},
+        {Setting(PT_DWORD), "  +12x", {"12", "12 "}},
+        // A subrange takes its maximum first, so crossed bounds give the maximum above it and
+        // the minimum everywhere else.
+        {Setting(PT_SUBRANGE, "ms", 10, 20), "5 ms", {"10", "10 ms"}},
+        {Setting(PT_SUBRANGE, "ms", 10, 20), "25 ms", {"20", "20 ms"}},
+        {Setting(PT_SUBRANGE, "ms", 10, 20), "15 ms", {"15", "15 ms"}},
+        {Setting(PT_SUBRANGE), "0", {"-1", "-1 "}},
+        {Setting(PT_SUBRANGE, "", 20, 10), "15", {"10", "10 "}},
+        {Setting(PT_SUBRANGE, "", 20, 10), "5", {"20", "20 "}},
+        // "m" occurs inside "5m0 m": everything from its first occurrence goes.
+        {Setting(PT_ENUM, "m"), "5m0 m", {"5", "5m0 m"}},
+        // An enumeration keeps its text, without trailing blanks, and leaves the row alone.
+        {Setting(PT_ENUM, "V"), " 2 V  extra", {" 2", " 2 V  extra"}},
+        {Setting(PT_ENUM), "frei gewählt \t ", {"frei gewählt", "frei gewählt \t "}},
+        {Setting(PT_ENUM, "s"), "   ", {"", "   "}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Apply(c.setting, c.text), c.valueAndRow) << c.text;
 }
 
 }  // namespace

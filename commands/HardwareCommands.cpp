@@ -37,19 +37,20 @@ ProbeOutcome HardwareCommands::ProbeAllHardware() {
     int count = 0;
     if (outcome.result = document.GetHardwareCount(count); outcome.result != kOk) return outcome;
     const std::string fileName = m_context.settings.ConfigFileName();
+    // One driver for all entries and one save for all codes: a large configuration would
+    // otherwise load the library and flush the whole file once per entry. A file that cannot
+    // be saved is reported once.
+    BusDriverSession driver(m_context.busDrivers);
+    ConfigDocument::WriteGroup writes(document);
     for (int number = 1; number <= count; ++number) {
-        BusDriverSession driver(m_context.busDrivers);
         driver.TestConnection(fileName, number);
         State state;
         if (outcome.result = ReadState(document, number, state); outcome.result != kOk) {
             return outcome;
         }
-        // After one failed save the rest are still tested, but not written: a read-only file
-        // is reported once, however many entries there are.
-        if (outcome.saveFailed) continue;
-        outcome.saveFailed = document.SetHardwareState(number, state.isActive, state.isDefault,
-                                                       driver.LastResult()) == kCannotSave;
+        document.SetHardwareState(number, state.isActive, state.isDefault, driver.LastResult());
     }
+    outcome.saveFailed = writes.Commit() == kCannotSave;
     return outcome;
 }
 

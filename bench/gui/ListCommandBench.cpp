@@ -53,17 +53,17 @@ public:
     QAction* PopUpMenu(QMenu&, const QPoint&) override { return nullptr; }
 };
 
-// The demo configuration grown to 64 entries, in a folder of its own; the type that the add
-// command adds may have as many entries as needed.
+// The demo configuration grown to a number of entries (64 unless said), in a folder of its own;
+// the type that the add command adds may have as many entries as needed.
 class LargeConfiguration {
 public:
-    LargeConfiguration() {
+    explicit LargeConfiguration(int entries = kEntries) {
         const QDir demo(QStringLiteral(TRELINK_DEMO_DIR));
         for (const QString& name :
              {QStringLiteral("trelinkconfig.xml"), QStringLiteral("mtrelinksim.xml")}) {
             QFile::copy(demo.filePath(name), m_folder.filePath(name));
         }
-        Grow();
+        Grow(entries);
         QFile settings(QString::fromStdString(SettingsPath()));
         if (settings.open(QIODevice::WriteOnly)) {
             settings.write("[XMLConfig]\nConfigfilename=" +
@@ -78,17 +78,43 @@ public:
         return m_folder.filePath(QStringLiteral("trelinkkonfigurator.ini")).toStdString();
     }
 
+    QByteArray ConfigBytes() const {
+        QFile file(QString::fromStdString(ConfigPath()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void WriteConfig(const QByteArray& bytes) const {
+        QFile file(QString::fromStdString(ConfigPath()));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+    }
+
 private:
-    void Grow() const {
+    // One entry of each type in turn is added by the document; the rest repeat them as text,
+    // since tens of thousands of adds would save the growing file as often.
+    void Grow(int entries) const {
         ConfigDocument document;
         document.SetConfigFile(ConfigPath());
         document.SetValue({"Hardwaretypes", "Type" + std::to_string(kAddedType), "MaxNumHW"},
-                          "1000", -1);
+                          "100000", -1);
         int count = 0;
         document.GetHardwareCount(count);
-        for (int turn = 0; count < kEntries; ++turn, ++count) {
-            document.AddHardwareOfType(kTypesInTurn[turn % std::size(kTypesInTurn)]);
+        for (const int type : kTypesInTurn) {
+            document.AddHardwareOfType(type);
+            ++count;
         }
+        QByteArray bytes = ConfigBytes();
+        const qsizetype end = bytes.indexOf("</configuration>");
+        qsizetype start = end;
+        for (std::size_t i = 0; i < std::size(kTypesInTurn); ++i) {
+            start = bytes.lastIndexOf("<Hardware>", start - 1);
+        }
+        const QByteArray turn = bytes.mid(start, end - start);
+        QByteArray more;
+        for (; count + static_cast<int>(std::size(kTypesInTurn)) <= entries;
+             count += static_cast<int>(std::size(kTypesInTurn))) {
+            more += turn;
+        }
+        bytes.insert(end, more);
+        WriteConfig(bytes);
     }
 
     QTemporaryDir m_folder;
@@ -96,7 +122,7 @@ private:
 
 // The window as the program opens it on the large configuration.
 struct Session {
-    Session() {
+    explicit Session(int entries = kEntries) : configuration(entries) {
         document.SetConfigFile(configuration.ConfigPath());
         window = std::make_unique<MainWindow>(CommandContext{document, settings, busDrivers},
                                               prompter, ProgramFolder(), helpFilePath);
@@ -118,6 +144,30 @@ struct Session {
     std::string helpFilePath;
     std::unique_ptr<MainWindow> window;
 };
+
+// Start-up as the program does it, from loading the file to the window shown, on a file whose
+// every code the probe changes: the first start after the adapters changed.
+void BM_OpenWindow(benchmark::State& state) {
+    LargeConfiguration configuration(static_cast<int>(state.range(0)));
+    const QByteArray pristine = configuration.ConfigBytes();
+    const ProgramSettings settings(configuration.SettingsPath());
+    const LibraryBusDriverFactory busDrivers(ProgramFolder());
+    AutoPrompter prompter;
+    std::string helpFilePath;
+    for (auto _ : state) {
+        state.PauseTiming();
+        configuration.WriteConfig(pristine);
+        state.ResumeTiming();
+        ConfigDocument document;
+        document.SetConfigFile(configuration.ConfigPath());
+        MainWindow window(CommandContext{document, settings, busDrivers}, prompter, ProgramFolder(),
+                          helpFilePath);
+        window.Initialise();
+        window.show();
+        QCoreApplication::processEvents();
+        state.counters["entries"] = window.List()->rowCount();
+    }
+}
 
 void BM_FillHardwareList(benchmark::State& state) {
     Session session;
@@ -238,6 +288,12 @@ void BM_ContextMenu(benchmark::State& state) {
 
 }  // namespace
 
+BENCHMARK(BM_OpenWindow)
+    ->Arg(1000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK(BM_FillHardwareList)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ProbeAllHardware)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 BENCHMARK(BM_ProbeAllHardwareEveryCodeNew)

@@ -7,19 +7,11 @@
 #include "commands/CommandContext.h"
 #include "commands/ProgramSettings.h"
 #include "store/ConfigDocument.h"
+#include "tests/common/ConfigEntries.h"
 #include "tests/common/FakeBusDriver.h"
 #include "tests/common/TempDir.h"
 
 namespace trelink::test {
-
-// One "Hardware" element of the test catalogue's types: state flags, code and type.
-inline std::string Entry(const std::string& active, const std::string& isDefault,
-                         const std::string& code, const std::string& type,
-                         const std::string& extra = "") {
-    return "<Hardware><IsActive>" + active + "</IsActive><IsDefault>" + isDefault +
-           "</IsDefault><ErrorCode>" + code + "</ErrorCode><HWType>" + type + "</HWType>" + extra +
-           "</Hardware>";
-}
 
 // The catalogue of tests/data with the given entries, in a fresh folder with a settings file
 // that names it, opened in German; the bus driver is scripted.

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include "commands/CommandResults.h"
-#include "services/AtomicFile.h"
+
+#include <cerrno>
+
+#include "services/FileSystem.h"
 #include "store/MessageIds.h"
 #include "tests/commands/CommandFixture.h"
 
@@ -43,7 +47,9 @@ TEST_F(HardwareCommandsTest, TheProbeStoresWhatEachConnectionTestGave) {
     EXPECT_EQ(StoredCode(1), kOk);
     EXPECT_EQ(StoredCode(2), 40963);
     EXPECT_EQ(StoredCode(3), kOk);
-    EXPECT_EQ(Script().loads, Script().unloads);
+    // One library for the whole probe.
+    EXPECT_EQ(Script().loads, 1);
+    EXPECT_EQ(Script().unloads, 1);
 }
 
 TEST_F(HardwareCommandsTest, TheProbeStoresARefusedFileOrAMissingLibraryWithoutConnecting) {
@@ -70,27 +76,31 @@ TEST_F(HardwareCommandsTest, TheProbeStoresARefusedFileOrAMissingLibraryWithoutC
     }
 }
 
-TEST_F(HardwareCommandsTest, AfterAFailedSaveTheProbeTestsTheRestButWritesNothing) {
-    OpenThree();
-    const std::string before = FileBytes();
-    // A disk that takes no more bytes: the first changed code cannot be saved.
-    struct FullDisk : FileSink {
-        bool Write(int, std::string_view) override {
-            ++attempts;
-            return false;
+TEST_F(HardwareCommandsTest, TheProbeSavesOnceAndReportsAFileThatCannotBeSavedOnce) {
+    // A disk that takes no more bytes, and a file that may not be written.
+    struct FullDisk : test::SteeredFileSystem {
+        FullDisk() {
+            before = [](Call call) { return call == Call::Write ? ENOSPC : 0; };
         }
-        int attempts = 0;
-    } fullDisk;
-    m_document.SetFileSink(&fullDisk);
-    Script().connect = {{1, 11}, {2, 22}, {3, 33}};
-    const ProbeOutcome outcome = m_commands.ProbeAllHardware();
-    EXPECT_TRUE(outcome.saveFailed);
-    EXPECT_EQ(outcome.result, kOk);
-    EXPECT_EQ(Script().Calls(),
-              Connection(1, "0") + " " + Connection(2, "0") + " " + Connection(3, "0"));
-    EXPECT_EQ(FileBytes(), before);
-    EXPECT_EQ(fullDisk.attempts, 1);
-    m_document.SetFileSink(nullptr);
+    };
+    for (const bool readOnly : {false, true}) {
+        OpenThree();
+        const std::string before = FileBytes();
+        FullDisk fullDisk;
+        m_document.SetFileSystem(&fullDisk);
+        if (readOnly) ::chmod(m_path.c_str(), 0444);
+        Script() = {};
+        Script().connect = {{1, 11}, {2, 22}, {3, 33}};
+        const ProbeOutcome outcome = m_commands.ProbeAllHardware();
+        EXPECT_TRUE(outcome.saveFailed);
+        EXPECT_EQ(outcome.result, kOk);
+        // Every entry is tested all the same.
+        EXPECT_EQ(Script().Calls(),
+                  Connection(1, "0") + " " + Connection(2, "0") + " " + Connection(3, "0"));
+        EXPECT_EQ(FileBytes(), before);
+        EXPECT_EQ(fullDisk.saves, readOnly ? 0 : 1);
+        m_document.SetFileSystem(nullptr);
+    }
 }
 
 TEST_F(HardwareCommandsTest, TheWindowsOwnLoadNeedsAConfiguredFile) {

@@ -1,8 +1,14 @@
 #include "services/IniFile.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -90,20 +96,79 @@ TEST(IniFileTest, WritingAddsAMissingKeyOrSectionOrTheFile) {
     EXPECT_EQ(ReadFile(folder.File("new.ini")), "[Options]\nLanguage=49\n");
 }
 
-TEST(IniFileTest, AFileThatCannotBeReadOrWrittenIsLeftAsItWas) {
-    const TempDir folder;
-    // A folder in the file's place cannot be read; writing must not replace it.
-    std::filesystem::create_directory(folder.File("dir.ini"));
-    EXPECT_FALSE(IniFile(folder.File("dir.ini")).WriteInt("Options", "Language", 49));
-    EXPECT_TRUE(std::filesystem::is_directory(folder.File("dir.ini")));
+// What lies at the path and behind it, as far as a write could change it.
+using Fingerprint = std::tuple<mode_t, ino_t, mode_t, ino_t, off_t, std::int64_t, std::int64_t>;
 
+Fingerprint FingerprintOf(const std::string& path) {
+    struct stat link {};
+    struct stat target {};
+    EXPECT_EQ(::lstat(path.c_str(), &link), 0) << path;
+    EXPECT_EQ(::stat(path.c_str(), &target), 0) << path;
+    return {link.st_mode,   link.st_ino,           target.st_mode,        target.st_ino,
+            target.st_size, target.st_mtim.tv_sec, target.st_mtim.tv_nsec};
+}
+
+// A reader that never stops at /dev/zero must fail in the child, not exhaust the machine.
+void LimitMemory() {
+#ifndef __SANITIZE_ADDRESS__  // the sanitizer reserves far more address space than this
+    constexpr rlim_t kLimit = rlim_t{2} << 30;
+    const rlimit limit{kLimit, kLimit};
+    ::setrlimit(RLIMIT_AS, &limit);
+#endif
+}
+
+// A link to a zero device of the test's own (like /dev/zero), so that a write that wrongly goes
+// through the link replaces nothing of the system's.
+void LinkToZeroDevice(const std::string& path) {
+    constexpr unsigned kMemoryDevices = 1;
+    constexpr unsigned kZero = 5;
+    const std::string device = path + ".zero";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(kMemoryDevices, kZero)) != 0) return;
+    std::filesystem::create_symlink(device, path);
+}
+
+// A FIFO would block the reader for good and /dev/zero never ends; each case runs in a child
+// under a watchdog, so that such a regression fails the test instead of hanging it.
+TEST(IniFileTest, WhatIsNoSettingsFileReadsAsTheDefaultsAndIsNotReplaced) {
+    constexpr unsigned kWatchdogSeconds = 20;
+    constexpr std::size_t kOverLargeBytes = (1u << 20) + 1;
+    const std::string settings = "[Options]\nLanguage=49\n";
+    const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
+        {"FIFO", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); }},
+        {"link to a zero device", LinkToZeroDevice},
+        {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }},
+        {"file over 1 MiB",
+         [&](const std::string& path) {
+             test::WriteFile(path, settings + std::string(kOverLargeBytes, ';'));
+         }},
+    };
+    for (const auto& [name, make] : cases) {
+        const TempDir folder;
+        const std::string path = folder.File("a.ini");
+        make(path);
+        if (!std::filesystem::exists(path)) continue;  // no device nodes for this user
+        const Fingerprint before = FingerprintOf(path);
+        const auto readAndWrite = [&] {
+            ::alarm(kWatchdogSeconds);
+            LimitMemory();
+            const IniFile ini(path);
+            const bool defaults = ini.ReadInt("Options", "Language", 44) == 44 &&
+                                  ini.ReadString("Options", "Language", "x") == "x";
+            std::exit(defaults && !ini.WriteInt("Options", "Language", 1) ? 0 : 1);
+        };
+        EXPECT_EXIT(readAndWrite(), ::testing::ExitedWithCode(0), "") << name;
+        EXPECT_EQ(FingerprintOf(path), before) << name;
+    }
+}
+
+TEST(IniFileTest, AFileThatMayNotBeWrittenOrNamesThatWouldBreakItsLinesAreRefused) {
+    const TempDir folder;
     // Without any write permission bit the file counts as read-only, even for root.
     const std::string readOnly = folder.Write("ro.ini", "[Options]\nLanguage=49\n");
     ::chmod(readOnly.c_str(), 0444);
     EXPECT_FALSE(IniFile(readOnly).WriteInt("Options", "Language", 44));
     EXPECT_EQ(ReadFile(readOnly), "[Options]\nLanguage=49\n");
 
-    // Names that would break the file's lines are refused.
     const IniFile ini(folder.File("a.ini"));
     EXPECT_FALSE(ini.WriteInt("Options", "Lang\nuage", 1));
     EXPECT_FALSE(ini.WriteInt("Opt]ions", "Language", 1));

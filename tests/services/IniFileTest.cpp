@@ -80,16 +80,19 @@ TEST(IniFileTest, WritingOneKeyKeepsEveryOtherLine) {
     EXPECT_EQ(ReadFile(folder.File("b.ini")), "[Options]\r\nLanguage=-44\r\n\r\n[X]\r\nA=1\r\n");
 }
 
+// A section name may occur twice: a key goes where reading finds it, a new key into the first.
 TEST(IniFileTest, WritingAddsAMissingKeyOrSectionOrTheFile) {
     const TempDir folder;
-    const IniFile ini(
-        folder.Write("a.ini", "[Options]\r\nOther=1\r\n\r\n[XMLConfig]\r\nConfigfilename=a.xml"));
+    const IniFile ini(folder.Write("a.ini",
+                                   "[Options]\r\nOther=1\r\n\r\n[XMLConfig]\r\nConfigfilename=a.xml"
+                                   "\r\n[options]\r\nLast=2"));
     ASSERT_TRUE(ini.WriteInt("Options", "Language", 49));
     ASSERT_TRUE(ini.WriteInt("New", "Value", 1));
     ASSERT_TRUE(ini.WriteInt("XMLConfig", "Key", 2));
+    ASSERT_TRUE(ini.WriteInt("OPTIONS", "Last", 3));
     EXPECT_EQ(ReadFile(folder.File("a.ini")),
               "[Options]\r\nOther=1\r\nLanguage=49\r\n\r\n"
-              "[XMLConfig]\r\nConfigfilename=a.xml\r\nKey=2\r\n\r\n"
+              "[XMLConfig]\r\nConfigfilename=a.xml\r\nKey=2\r\n[options]\r\nLast=3\r\n\r\n"
               "[New]\r\nValue=1\r\n");
 
     ASSERT_TRUE(IniFile(folder.File("new.ini")).WriteInt("Options", "Language", 49));

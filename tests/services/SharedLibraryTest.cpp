@@ -1,5 +1,7 @@
 #include "services/SharedLibrary.h"
 
+#include <dlfcn.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "services/ErrorLookup.h"
 #include "services/ProgramPath.h"
 #include "tests/common/TempDir.h"
+#include "tests/services/MisbehavingLibrary.h"
 
 namespace trelink {
 namespace {
@@ -20,6 +23,20 @@ using test::TempDir;
 
 constexpr int kAsExpected = 0;
 constexpr int kNotAsExpected = 1;
+
+// With the real error lookup loaded under its soname, a search by the system loader finds that
+// one; the library in the given folder must win all the same.
+TEST(SharedLibraryTest, TheGivenFolderIsAskedBeforeTheSystemSearch) {
+    void* real = ::dlopen((ProgramFolder() + "/libErrorLookUp.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(real, nullptr);
+    void* bySystem = ::dlopen("libErrorLookUp.so", RTLD_NOW | RTLD_NOLOAD);
+    EXPECT_EQ(bySystem, real);
+    const auto library = SharedLibrary::Open("ErrorLookUp.dll", test::kMisbehavingFolder);
+    ASSERT_TRUE(library);
+    EXPECT_NE(library->Symbol("MisbehavingCalls"), nullptr);
+    ::dlclose(bySystem);
+    ::dlclose(real);
+}
 
 // The system loader maps a library's segments without looking at the file's length and dies
 // of SIGBUS touching a page past its end, so each load runs in a child process: a regression

@@ -148,7 +148,10 @@ struct Location {
     std::optional<std::size_t> insertAt;
 };
 
+// The caller's names match without the blanks around them, as the names in the file do.
 Location Find(const Document& document, std::string_view section, std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
     Location location;
     bool inSection = false;
     bool firstSectionDone = false;
@@ -236,12 +239,13 @@ bool IniFile::WriteInt(const std::string& section, const std::string& key,
     Document document(file.bytes);
     const std::string text = std::to_string(value);
     const Location location = Find(document, section, key);
+    const std::string keyLine = std::string(Trim(key)) + "=" + text;
     if (location.keyLine) {
         ReplaceValue(document.lines[*location.keyLine], text);
     } else if (location.insertAt) {
-        InsertLine(document, *location.insertAt, key + "=" + text);
+        InsertLine(document, *location.insertAt, keyLine);
     } else {
-        AppendSection(document, section, key + "=" + text);
+        AppendSection(document, std::string(Trim(section)), keyLine);
     }
     return WriteFileAtomically(m_path, document.Bytes()) == SaveError::None;
 }

@@ -39,8 +39,9 @@ TEST(IniFileTest, ReadingMatchesNamesWithoutRegardToCaseAndGivesTheRawValue) {
               "\"C:\\Pfad mit Blanks\\a=b.xml\" ; kein Kommentar");
     EXPECT_EQ(ini.ReadString("XMLConfig", "Empty", "x"), "");
     EXPECT_EQ(ini.ReadInt("XMLConfig", "Language", 0), 12);
-    // A key missing from the first section is still found in a later one of the same name.
-    EXPECT_EQ(ini.ReadInt("xmlconfig", "OTHER", 0), 7);
+    // A key missing from the first section is still found in a later one of the same name; the
+    // caller's names match without the blanks around them, as the file's do.
+    EXPECT_EQ(ini.ReadInt(" xmlconfig\t", "OTHER ", 0), 7);
     EXPECT_EQ(ini.ReadInt("Options", "Language", 44), 44);
 }
 
@@ -95,7 +96,7 @@ TEST(IniFileTest, WritingAddsAMissingKeyOrSectionOrTheFile) {
               "[XMLConfig]\r\nConfigfilename=a.xml\r\nKey=2\r\n[options]\r\nLast=3\r\n\r\n"
               "[New]\r\nValue=1\r\n");
 
-    ASSERT_TRUE(IniFile(folder.File("new.ini")).WriteInt("Options", "Language", 49));
+    ASSERT_TRUE(IniFile(folder.File("new.ini")).WriteInt(" Options", "Language\t", 49));
     EXPECT_EQ(ReadFile(folder.File("new.ini")), "[Options]\nLanguage=49\n");
 }
 

@@ -190,9 +190,11 @@ bool CanWriteNames(std::string_view section, std::string_view key) {
     const auto breaksLine = [](std::string_view name) {
         return name.find_first_of("\r\n") != std::string_view::npos;
     };
-    return !Trim(section).empty() && !Trim(key).empty() && !breaksLine(section) &&
-           !breaksLine(key) && section.find(']') == std::string_view::npos &&
-           key.find('=') == std::string_view::npos && !key.starts_with('[');
+    section = Trim(section);
+    key = Trim(key);
+    return !section.empty() && !key.empty() && !breaksLine(section) && !breaksLine(key) &&
+           section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
+           !key.starts_with('[');
 }
 
 void ReplaceValue(Line& line, const std::string& value) {

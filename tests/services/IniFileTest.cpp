@@ -177,6 +177,7 @@ TEST(IniFileTest, AFileThatMayNotBeWrittenOrNamesThatWouldBreakItsLinesAreRefuse
     EXPECT_FALSE(ini.WriteInt("Options", "Lang\nuage", 1));
     EXPECT_FALSE(ini.WriteInt("Opt]ions", "Language", 1));
     EXPECT_FALSE(ini.WriteInt("Options", "A=B", 1));
+    EXPECT_FALSE(ini.WriteInt("Options", " [A]", 1));
     EXPECT_FALSE(std::filesystem::exists(folder.File("a.ini")));
 }
 

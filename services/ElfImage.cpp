@@ -170,6 +170,7 @@ bool ElfImage::HoldsEverySegment() const {
     const auto segments = ReadSegments();
     if (!segments || segments->empty()) return false;
     for (const Segment& segment : *segments) {
+        if (segment.fileSize == 0) continue;  // nothing of it is read from the file
         if (segment.offset > m_size || segment.fileSize > m_size - segment.offset) return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "services/IniFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -23,26 +24,39 @@ struct FileText {
     std::string bytes;
 };
 
-FileText ReadWholeFile(const std::string& path) {
+// Far beyond any settings file; a larger one is damage, not settings.
+constexpr std::size_t kMaxFileBytes = 1u << 20;
+constexpr std::size_t kChunkBytes = 4096;
+
+FileText Unreadable() {
+    return {false, {}};
+}
+
+// Reads at most kMaxFileBytes, even from a file that grows while it is read.
+FileText ReadAll(int fd) {
     FileText file;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        file.readable = errno == ENOENT || errno == ENOTDIR;
-        return file;
-    }
-    char chunk[4096];
+    char chunk[kChunkBytes];
     for (;;) {
         const ssize_t count = ::read(fd, chunk, sizeof chunk);
-        if (count > 0) {
-            file.bytes.append(chunk, static_cast<std::size_t>(count));
-        } else if (count == 0) {
-            break;
-        } else if (errno != EINTR) {
-            file.readable = false;
-            file.bytes.clear();
-            break;
+        if (count == 0) return file;
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0 || file.bytes.size() + static_cast<std::size_t>(count) > kMaxFileBytes) {
+            return Unreadable();
         }
+        file.bytes.append(chunk, static_cast<std::size_t>(count));
     }
+}
+
+// Only a regular file (behind any links) is read: a FIFO would block the program for good and
+// a link to a device such as /dev/zero would never end. Anything else reads as no settings
+// and may not be replaced. O_NONBLOCK keeps the open itself from waiting for a FIFO's writer.
+FileText ReadWholeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return {errno == ENOENT || errno == ENOTDIR, {}};
+    struct stat status {};
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                         static_cast<std::uint64_t>(status.st_size) <= kMaxFileBytes;
+    FileText file = regular ? ReadAll(fd) : Unreadable();
     ::close(fd);
     return file;
 }
@@ -134,7 +148,10 @@ struct Location {
     std::optional<std::size_t> insertAt;
 };
 
+// The caller's names match without the blanks around them, as the names in the file do.
 Location Find(const Document& document, std::string_view section, std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
     Location location;
     bool inSection = false;
     bool firstSectionDone = false;
@@ -173,9 +190,11 @@ bool CanWriteNames(std::string_view section, std::string_view key) {
     const auto breaksLine = [](std::string_view name) {
         return name.find_first_of("\r\n") != std::string_view::npos;
     };
-    return !Trim(section).empty() && !Trim(key).empty() && !breaksLine(section) &&
-           !breaksLine(key) && section.find(']') == std::string_view::npos &&
-           key.find('=') == std::string_view::npos && !key.starts_with('[');
+    section = Trim(section);
+    key = Trim(key);
+    return !section.empty() && !key.empty() && !breaksLine(section) && !breaksLine(key) &&
+           section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
+           !key.starts_with('[');
 }
 
 void ReplaceValue(Line& line, const std::string& value) {
@@ -222,12 +241,13 @@ bool IniFile::WriteInt(const std::string& section, const std::string& key,
     Document document(file.bytes);
     const std::string text = std::to_string(value);
     const Location location = Find(document, section, key);
+    const std::string keyLine = std::string(Trim(key)) + "=" + text;
     if (location.keyLine) {
         ReplaceValue(document.lines[*location.keyLine], text);
     } else if (location.insertAt) {
-        InsertLine(document, *location.insertAt, key + "=" + text);
+        InsertLine(document, *location.insertAt, keyLine);
     } else {
-        AppendSection(document, section, key + "=" + text);
+        AppendSection(document, std::string(Trim(section)), keyLine);
     }
     return WriteFileAtomically(m_path, document.Bytes()) == SaveError::None;
 }

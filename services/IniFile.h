@@ -7,8 +7,9 @@ namespace trelink {
 
 // The program's settings file in the common INI form ("[Section]", then "Key=Value" lines).
 // Every call reads the file anew, since a person or another program may edit it meanwhile.
-// Section and key names match without regard to case and the first match wins; a value is the
-// raw text after "=" with the blanks around it removed. A missing file reads as the defaults.
+// Section and key names match without regard to case or the blanks around them, and the first
+// match wins; a value is the raw text after "=" with the blanks around it removed. A missing
+// file, and anything at the path that is no regular file of at most 1 MiB, reads as the defaults.
 class IniFile {
 public:
     explicit IniFile(std::string path) : m_path(std::move(path)) {}

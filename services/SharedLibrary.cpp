@@ -2,11 +2,13 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <string_view>
+
+#include "services/ElfImage.h"
 
 namespace trelink {
 
@@ -39,21 +41,27 @@ LoadAttempt TryLoad(const std::string& file) {
 }
 
 // dlopen does not promise to leave errno telling why a file failed, so ask the file itself:
-// the error of opening or reading it, or ENOEXEC when it is no ELF file. 0 when it looks fine.
+// the error of opening it, EISDIR for a folder, or ENOEXEC when it is no ELF file or lacks part
+// of a segment (the loader would map the missing part and die of SIGBUS touching it). 0 when
+// it looks loadable.
 int ProbeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
-    char magic[4] = {};
-    const ssize_t count = ::read(fd, magic, sizeof magic);
-    const int error = count < 0 ? errno : 0;
+    struct stat status {};
+    const bool isFolder = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
     ::close(fd);
-    if (error != 0) return error;
-    return count == sizeof magic && std::memcmp(magic,
-                                                "\x7f"
-                                                "ELF",
-                                                sizeof magic) == 0
-               ? 0
-               : ENOEXEC;
+    if (isFolder) return EISDIR;
+    ElfImage image;
+    return image.Open(path) && image.HoldsEverySegment() ? 0 : ENOEXEC;
+}
+
+// A file that is there but does not load says more about the failure than the system search
+// that follows; a missing one says nothing.
+LoadAttempt TryLoadFile(const std::string& path) {
+    const int probed = ProbeFile(path);
+    if (probed == ENOENT || probed == ENOTDIR) return {};
+    if (probed != 0) return {nullptr, probed};
+    return TryLoad(path);
 }
 
 }  // namespace
@@ -69,18 +77,9 @@ std::unique_ptr<SharedLibrary> SharedLibrary::Open(const std::string& bareName,
     const std::string fileName = FileNameFor(bareName);
     LoadAttempt inFolder;
     if (!folder.empty()) {
-        const std::string path = folder + "/" + fileName;
-        inFolder = TryLoad(path);
+        inFolder = TryLoadFile(folder + "/" + fileName);
         if (inFolder.handle)
             return std::unique_ptr<SharedLibrary>(new SharedLibrary(inFolder.handle));
-        // A file that is there but does not load says more about the failure than the
-        // system search that follows.
-        if (::access(path.c_str(), F_OK) == 0) {
-            const int probed = ProbeFile(path);
-            if (probed != 0) inFolder.error = probed;
-        } else {
-            inFolder.error = 0;
-        }
     }
     // No "/" in the name: the system loader searches its usual places, never the working folder.
     const LoadAttempt bySystem = TryLoad(fileName);

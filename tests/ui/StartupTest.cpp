@@ -1,8 +1,9 @@
-// Runs the real program: a second copy must end at once, a crashed copy's lock is taken over,
-// and start-up never writes the settings file.
+// Runs the real program: a second copy must end at once, a lock that names no live copy is
+// taken over, and start-up never writes the settings file.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +17,8 @@ namespace {
 
 constexpr int kStartTimeoutMs = 30000;
 constexpr int kSentinelCode = 4711;
+// Beyond the largest process number Linux hands out.
+constexpr qint64 kNoProcess = 4194304;
 
 }  // namespace
 
@@ -26,7 +29,8 @@ private slots:
     void init();
     void cleanup();
     void secondCopyEndsAtOnceWithoutAWord();
-    void lockOfACrashedCopyIsTakenOver();
+    void staleLockIsTakenOver_data();
+    void staleLockIsTakenOver();
     void startUpNeverWritesTheSettingsFile();
 
 private:
@@ -34,6 +38,7 @@ private:
     void StartFirstCopy(QProcess& process);
     void Start(QProcess& process);
     QString LockPath() const;
+    void WriteLock(const QByteArray& bytes) const;
     qint64 LockOwner() const;
     QByteArray SettingsBytes() const;
 
@@ -93,6 +98,12 @@ QString StartupTest::LockPath() const {
     return QDir(m_runtime->path()).filePath(QString::fromLatin1(SingleInstanceLock::kName));
 }
 
+void StartupTest::WriteLock(const QByteArray& bytes) const {
+    QFile lock(LockPath());
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    QCOMPARE(lock.write(bytes), bytes.size());
+}
+
 qint64 StartupTest::LockOwner() const {
     QFile lock(LockPath());
     return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
@@ -117,12 +128,24 @@ void StartupTest::secondCopyEndsAtOnceWithoutAWord() {
     QCOMPARE(LockOwner(), first.processId());
 }
 
-void StartupTest::lockOfACrashedCopyIsTakenOver() {
-    auto& crashed = *m_processes.emplace_back(std::make_unique<QProcess>());
-    StartFirstCopy(crashed);
-    crashed.kill();
-    QVERIFY(crashed.waitForFinished());
-    QVERIFY(QFile::exists(LockPath()));
+// What a kill between creating and writing the lock file leaves, or a lock naming a process
+// that is gone or runs another program ("%1": a running process of another program).
+void StartupTest::staleLockIsTakenOver_data() {
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    QTest::addColumn<QByteArray>("lock");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbled") << QByteArray("\x01\xfe garbled\n\n");
+    QTest::newRow("dead copy") << QByteArray::number(kNoProcess) + "\ntrelinkkonfigurator\n" +
+                                      host + "\n";
+    QTest::newRow("another program") << "%1\nsleep\n" + host + "\n";
+}
+
+void StartupTest::staleLockIsTakenOver() {
+    QFETCH(QByteArray, lock);
+    auto& other = *m_processes.emplace_back(std::make_unique<QProcess>());
+    other.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    QVERIFY(other.waitForStarted());
+    WriteLock(lock.replace("%1", QByteArray::number(other.processId())));
     auto& next = *m_processes.emplace_back(std::make_unique<QProcess>());
     Start(next);
     QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), next.processId(), kStartTimeoutMs);

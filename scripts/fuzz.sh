@@ -22,7 +22,7 @@ while [ $# -gt 0 ]; do
 done
 [ ${#targets[@]} -gt 0 ] || targets=(config_document ini_file file_version simulated_driver)
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" --with-fuzzing
 command -v clang++ >/dev/null || {
     echo "fuzz.sh: clang++ is missing (Debian packages clang and libclang-rt-dev)" >&2
     exit 1

@@ -4,6 +4,7 @@
 #                     find, drive and watch the window (scripts/check-run-command.sh)
 #   --with-packaging  also what builds and checks the Debian packages (scripts/package.sh,
 #                     scripts/check-package.sh)
+#   --with-fuzzing    also clang with its libFuzzer runtime (scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(
@@ -17,7 +18,8 @@ for option in "$@"; do
     case "$option" in
         --with-display) packages+=(xvfb xauth x11-utils xdotool libxml2-utils) ;;
         --with-packaging) packages+=(dpkg-dev file lintian desktop-file-utils appstream strace) ;;
-        *) echo "install-deps.sh: unknown option $option (known: --with-display, --with-packaging)" >&2; exit 2 ;;
+        --with-fuzzing) packages+=(clang libclang-rt-14-dev) ;;
+        *) echo "install-deps.sh: unknown option $option (known: --with-display, --with-packaging, --with-fuzzing)" >&2; exit 2 ;;
     esac
 done
 

@@ -89,6 +89,8 @@ SaveError WriteFileAtomically(const std::string& path, std::string_view bytes, F
     // Only a file that is really not there may be created; any other failure could hide a
     // read-only file that the rename would replace.
     if (!exists && errno != ENOENT) return SaveError::CannotInspectTarget;
+    // A rename would put a plain file in the place of a device or a pipe.
+    if (exists && !S_ISREG(old.st_mode)) return SaveError::NotAFile;
     if (exists && IsReadOnly(target, old, system)) return SaveError::ReadOnlyTarget;
 
     // Strays go before this save makes a file of its own, so however many saves are killed,

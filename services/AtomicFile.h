@@ -11,6 +11,7 @@ enum class SaveError {
     None,
     CannotInspectTarget,  // the target could not be looked at (I/O error, no permission)
     ReadOnlyTarget,       // the target exists and may not be written; it was not touched
+    NotAFile,             // the target is a folder, a device or a pipe; it was not touched
     CannotCreateTemp,     // the folder takes no new file
     CannotTakeOver,       // the new file could not get the old one's mode or owner
     WriteFailed,          // disk full, file size limit, I/O error

@@ -103,10 +103,14 @@ struct Document {
             const std::size_t end = bytes.find('\n');
             std::string_view text = bytes.substr(0, end);
             Line line;
+            // A carriage return is part of the line's ending, also on a last line whose line
+            // feed is missing, so that completing that line cannot change its value.
+            const bool carriageReturn = text.ends_with('\r');
+            if (carriageReturn) text.remove_suffix(1);
             if (end != std::string_view::npos) {
-                const bool crlf = text.ends_with('\r');
-                if (crlf) text.remove_suffix(1);
-                line.ending = crlf ? "\r\n" : "\n";
+                line.ending = carriageReturn ? "\r\n" : "\n";
+            } else if (carriageReturn) {
+                line.ending = "\r";
             }
             line.text = text;
             lines.push_back(std::move(line));
@@ -117,7 +121,7 @@ struct Document {
     // New lines take the ending the file already uses, "\n" in a new file.
     std::string Ending() const {
         for (const Line& line : lines) {
-            if (!line.ending.empty()) return line.ending;
+            if (line.ending.ends_with('\n')) return line.ending;
         }
         return "\n";
     }
@@ -205,7 +209,10 @@ void ReplaceValue(Line& line, const std::string& value) {
 
 void InsertLine(Document& document, std::size_t at, std::string text) {
     const std::string ending = document.Ending();
-    if (at > 0 && document.lines[at - 1].ending.empty()) document.lines[at - 1].ending = ending;
+    if (at > 0 && !document.lines[at - 1].ending.ends_with('\n')) {
+        std::string& before = document.lines[at - 1].ending;
+        before = before.empty() ? ending : "\r\n";
+    }
     document.lines.insert(document.lines.begin() + static_cast<std::ptrdiff_t>(at),
                           Line{std::move(text), ending});
 }

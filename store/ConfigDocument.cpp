@@ -1,5 +1,6 @@
 #include "store/ConfigDocument.h"
 
+#include <cctype>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -46,6 +47,15 @@ bool IsSafeElementName(std::string_view name, pugi::xml_encoding encoding) {
     return true;
 }
 
+bool DeclaresLatin1(const pugi::xml_document& document) {
+    const pugi::xml_node declaration = document.first_child();
+    if (declaration.type() != pugi::node_declaration) return false;
+    std::string encoding = declaration.attribute("encoding").value();
+    for (char& c : encoding) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return encoding == "iso-8859-1" || encoding == "latin1" || encoding == "iso_8859-1" ||
+           encoding == "l1";
+}
+
 }  // namespace
 
 ConfigDocument::ConfigDocument(std::unique_ptr<ErrorLookup> errorLookup)
@@ -70,8 +80,14 @@ Result ConfigDocument::Load() {
     // Parse into a fresh tree and take it only when the whole file parsed: a half-parsed
     // tree saved later would cut the user's file off at the first error.
     auto tree = std::make_unique<Tree>();
-    const pugi::xml_parse_result parsed =
+    pugi::xml_parse_result parsed =
         tree->document.load_file(m_path.c_str(), kParseOptions, pugi::encoding_auto);
+    // The parser tells the encoding from the first bytes only; a declaration of ISO-8859-1
+    // behind anything else would have its file read as UTF-8, and saved changed.
+    if (parsed && parsed.encoding != pugi::encoding_latin1 && DeclaresLatin1(tree->document)) {
+        parsed = tree->document.load_file(m_path.c_str(), kParseOptions, pugi::encoding_latin1);
+        parsed.encoding = pugi::encoding_latin1;
+    }
     if (!parsed || !tree->document.document_element()) return kCannotLoad;
     if (NestsDeeperThan(tree->document.document_element(), kMaxNesting)) return kCannotLoad;
     tree->encoding = parsed.encoding;

@@ -97,6 +97,13 @@ TEST(IniFileTest, WritingAddsAMissingKeyOrSectionOrTheFile) {
 
     ASSERT_TRUE(IniFile(folder.File("new.ini")).WriteInt(" Options", "Language\t", 49));
     EXPECT_EQ(ReadFile(folder.File("new.ini")), "[Options]\nLanguage=49\n");
+
+    // A last line that ends in a carriage return alone keeps its value when a line follows.
+    const IniFile lone(folder.Write("cr.ini", "[A]\nKey=x \r"));
+    EXPECT_EQ(lone.ReadString("A", "Key", ""), "x");
+    ASSERT_TRUE(lone.WriteInt("New", "Value", 1));
+    EXPECT_EQ(lone.ReadString("A", "Key", ""), "x");
+    EXPECT_EQ(ReadFile(folder.File("cr.ini")), "[A]\nKey=x \r\n\n[New]\nValue=1\n");
 }
 
 // What lies at the path and behind it, as far as a write could change it.

@@ -94,6 +94,12 @@ TEST_F(SaveTest, Latin1FileStaysLatin1AndKeepsCharactersBeyondItAsReferences) {
     ASSERT_EQ(m_document.SetValue({"configuration", "Hardware", "Name"}, "Ω-2 Käfer", 1), kOk);
     EXPECT_EQ(ReadFile(m_path), Latin1File("1", "&#937;-2 " + kaefer));
 
+    // A declaration behind a line break names the encoding all the same.
+    OpenFile("\n" + Latin1File("0", kaefer));
+    EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "Käfer");
+    ASSERT_EQ(m_document.SetHardwareState(1, 1, 0, 0), kOk);
+    EXPECT_EQ(ReadFile(m_path), Latin1File("1", kaefer));
+
     // A setting whose name the file cannot hold is not created, like any name that would break
     // the file.
     const std::string catalogue =
@@ -265,10 +271,16 @@ TEST_F(SaveTest, FileNamesUpToTheLongestTheFileSystemTakesSave) {
     EXPECT_EQ(m_dir.Count(), 1);
 }
 
-TEST_F(SaveTest, TargetInAMissingFolderFails) {
+TEST_F(SaveTest, TargetInAMissingFolderOrNoFileAtAllFails) {
     const std::string elsewhere = m_dir.File("gone/trelinkconfig.xml");
     EXPECT_EQ(WriteFileAtomically(elsewhere, "x"), SaveError::CannotCreateTemp);
     EXPECT_FALSE(fs::exists(elsewhere));
+    // A pipe, reached through a link, stays a pipe.
+    const std::string pipe = m_dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    fs::create_symlink(pipe, m_dir.File("to-pipe"));
+    EXPECT_EQ(WriteFileAtomically(m_dir.File("to-pipe"), "x"), SaveError::NotAFile);
+    EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 }  // namespace

@@ -80,22 +80,14 @@ private slots:
         list->setCurrentRow(1);
         list->selectAll();
         QVERIFY(list->selectedItems().isEmpty());
-        QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         dialog.OkButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
-    void placeholdersAreFilledInOrderAndNeverReadPastTheArguments() {
-        QCOMPARE(StringTable::FillPlaceholders(QStringLiteral("%s und %i: 100%% %d"),
-                                               {QStringLiteral("%s"), QStringLiteral("7")}),
-                 QStringLiteral("%s und 7: 100% "));
-        QCOMPARE(
-            StringTable::Format(Msg::kInternalError, {QStringLiteral("Modul"), QStringLiteral("1"),
-                                                      QStringLiteral("-3")}),
-            QStringLiteral("Internal error: Modul: Modul Line: 1 Code: -3"));
-        QCOMPARE(StringTable::Text(Msg::kDeviceStatus),
-                 QStringLiteral("Gerätestatus:\n%s\n\nLösungsvorschlag:\n%s"));
-        QVERIFY(StringTable::Text(999).isEmpty());
+    // The file really tried, and the system's error number in decimal and in hex.
+    void aLibraryThatCannotBeLoadedIsNamedWithItsErrorCode() {
+        QCOMPARE(StringTable::LoadFailureText({"libErrorLookUp.so", 126}),
+                 QStringLiteral("Can't load libErrorLookUp.so. Error code: 126 (7e)"));
     }
 };
 

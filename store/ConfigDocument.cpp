@@ -1,5 +1,7 @@
 #include "store/ConfigDocument.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <filesystem>
 #include <optional>
@@ -94,6 +96,7 @@ Result ConfigDocument::Load() {
     tree->root = tree->document.document_element();
     m_tree = std::move(tree);
     m_unsaved = false;
+    m_stamp = StampOf(m_path);
     return kOk;
 }
 
@@ -105,7 +108,21 @@ Result ConfigDocument::Save() {
                      SaveError::None;
     // After a failed save the tree is ahead of the file until a save succeeds.
     m_unsaved = !saved;
+    if (saved) m_stamp = StampOf(m_path);
     return saved ? kOk : kCannotSave;
+}
+
+bool ConfigDocument::ChangedOnDisk() const {
+    const std::optional<DiskStamp> now = StampOf(m_path);
+    return now && now != m_stamp;
+}
+
+std::optional<ConfigDocument::DiskStamp> ConfigDocument::StampOf(const std::string& path) {
+    struct stat status {};
+    if (path.empty() || ::stat(path.c_str(), &status) != 0) return std::nullopt;
+    return DiskStamp{
+        static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+        static_cast<std::uint64_t>(status.st_size), status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
 }
 
 Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,

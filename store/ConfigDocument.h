@@ -42,6 +42,9 @@ public:
     Result SetConfigFile(const std::optional<std::string>& path);
     Result Load();
     Result Save();
+    // Whether another program has replaced or changed the file since this document last
+    // loaded or saved it. A file that is gone does not count: the next save writes it again.
+    bool ChangedOnDisk() const;
     const std::string& Path() const { return m_path; }
 
     // Path query from the root element's first child: at "Hardware" the hardware number
@@ -130,6 +133,14 @@ private:
     int m_language = 0;
     FileSystem* m_system = nullptr;
     bool m_unsaved = false;
+    // What the file on disk was when this document last loaded or saved it.
+    struct DiskStamp {
+        std::uint64_t device = 0, inode = 0, size = 0;
+        std::int64_t seconds = 0, nanoseconds = 0;
+        bool operator==(const DiskStamp&) const = default;
+    };
+    static std::optional<DiskStamp> StampOf(const std::string& path);
+    std::optional<DiskStamp> m_stamp;
     int m_openGroups = 0;
     bool m_groupWritten = false;  // some SetValue of the open group found its element
     bool m_groupChanged = false;  // and changed the tree

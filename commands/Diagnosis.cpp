@@ -36,7 +36,8 @@ Message Diagnosis::Status() const {
 
 const std::vector<std::uint8_t>& Diagnosis::Scan() {
     m_scanned = true;
-    m_driver.ScanBus(m_context.settings.ConfigFileName(), m_hardwareNumber, m_nodes);
+    m_scanFailed =
+        m_driver.ScanBus(m_context.settings.ConfigFileName(), m_hardwareNumber, m_nodes) < 0;
     return m_nodes;
 }
 

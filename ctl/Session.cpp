@@ -46,13 +46,13 @@ Session::Session(const GlobalOptions& options)
       m_busDrivers(ProgramFolder()),
       m_context{m_document, m_settings, m_busDrivers},
       m_commands(m_context),
-      m_errors(std::make_unique<ErrorLookup>(ProgramFolder(), true)) {
-    m_errors->SetLanguage(m_texts.Language());
+      m_errors(ProgramFolder(), true) {
+    m_errors.SetLanguage(m_texts.Language());
     m_document.SetLanguage(m_texts.Language());
 }
 
 int Session::Open(bool changes, Output& out) {
-    if (const auto& failure = m_errors->Failure()) {
+    if (const auto& failure = m_errors.Failure()) {
         out.Warn(m_texts.Numbered(
             Msg::kCannotLoadErrorLookup,
             {failure->fileName, std::to_string(failure->errorCode), Hex(failure->errorCode)}));
@@ -86,7 +86,7 @@ int Session::FileFailure(Result result, Output& out) const {
                                                      : "fileFailure";
     // A save that failed has the window's own message; other codes have the lookup's text.
     std::string text =
-        result == kCannotSave ? m_texts.Numbered(Msg::kCannotSave) : m_errors->Description(result);
+        result == kCannotSave ? m_texts.Numbered(Msg::kCannotSave) : m_errors.Description(result);
     if (text.empty()) text = std::to_string(result);
     return out.Fail(kFileFailure, kind, m_configPath + ": " + text,
                     {{"file", m_configPath}, {"result", Code(result)}});
@@ -133,8 +133,8 @@ int Session::Report(int number, bool changed, const std::string& line, Output& o
 
 Output::Json Session::Code(Result code) const {
     return {{"code", code},
-            {"description", m_errors->Description(code)},
-            {"remedy", m_errors->Remedy(code)}};
+            {"description", m_errors.Description(code)},
+            {"remedy", m_errors.Remedy(code)}};
 }
 
 }  // namespace trelink::ctl

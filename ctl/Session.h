@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -39,7 +38,7 @@ public:
 
     CommandContext& Context() { return m_context; }
     HardwareCommands& Commands() { return m_commands; }
-    const ErrorLookup& Errors() const { return *m_errors; }
+    const ErrorLookup& Errors() const { return m_errors; }
 
     // kDone when the configuration has entry number, else the refusal in out.
     int RequireEntry(int number, Output& out) const;
@@ -68,7 +67,7 @@ private:
     LibraryBusDriverFactory m_busDrivers;
     CommandContext m_context;
     HardwareCommands m_commands;
-    std::unique_ptr<ErrorLookup> m_errors;
+    ErrorLookup m_errors;
     std::optional<ConfigFileLock> m_lock;
 };
 

@@ -123,72 +123,75 @@ struct Expected {
     Json value;
 };
 
+struct SubcommandCase {
+    std::vector<std::string> arguments;
+    std::string shown;
+    std::vector<Expected> json;
+    std::string file = {};  // and what it holds afterwards
+    std::string stored = {};
+};
+
+// Each subcommand on a fresh demo, for people and for scripts.
+const SubcommandCase kSubcommands[] = {
+    {{"list"},
+     "2  Trelink USB-Adapterbox UB-3       ja     nein      40963",
+     {{"/entries/1/error/code", 40963},
+      {"/entries/0/default", true},
+      {"/entries/2/active", false},
+      {"/entries/2/typeName", "Trelink Einsteckkarte PK-2 (PCI)"}}},
+    {{"show", "1"},
+     "Übertragungsrate      Baudrate       500         kBit/s   PT_ENUM      1000|500|250|125",
+     {{"/settings/1/choices", {"1000", "500", "250", "125"}},
+      {"/settings/0/maximum", 15},
+      {"/settings/4/editable", false},
+      {"/drivers/0/fileName", "libMTrelinkL1.so"}}},
+    {{"types"},
+     "4, 2",
+     {{"/types/3/canAdd", false},
+      {"/types/3/notParallelTo", {4, 2}},
+      {"/types/0/free", 3},
+      {"/types/4/driver", nullptr},
+      {"/types/2/names/en", "Trelink USB adapter box UB-3"}}},
+    {{"add", "Trelink USB adapter box UB-3"},
+     "Hardware 4 hinzugefügt: Trelink USB-Adapterbox UB-3",
+     {{"/entry/number", 4}, {"/entry/type", 3}, {"/entry/error/code", 40963}}},
+    {{"add", "5"}, "Trelink Bussimulator SIM-5", {{"/entry/type", 5}}},
+    {{"remove", "2"}, "Hardware 2 entfernt", {{"/removed/type", 3}}},
+    {{"activate", "3"},
+     "Hardware 3 aktiviert.",
+     {{"/changed", true}, {"/entry/active", true}},
+     "trelinkconfig.xml.l1"},  // the driver's own save after activating
+    {{"activate", "1"}, "bereits aktiv", {{"/changed", false}}},
+    {{"deactivate", "1"}, "deaktiviert", {{"/entry/active", false}, {"/entry/default", false}}},
+    {{"default", "2"}, "jetzt die Standardhardware", {{"/entry/default", true}}},
+    {{"set", "1", "Antwortzeit", "7"},
+     "Gespeichert wurde 10, nicht der angegebene Wert 7.",
+     {{"/setting/value", "10"}, {"/setting/oldValue", "100"}, {"/setting/adjusted", true}},
+     "trelinkconfig.xml",
+     "<Antwortzeit>10</Antwortzeit>"},
+    {{"set", "1", "Eigene Knotenadresse", "300"},
+     "<Eigene Knotenadresse> = 44",
+     {{"/setting/value", "44"}, {"/setting/adjusted", true}},
+     "trelinkconfig.xml",
+     "<Knotenadresse>44</Knotenadresse>"},
+    {{"set", "1", "Baudrate", "250 kBit/s"}, "= 250", {{"/setting/adjusted", false}}},
+    {{"set", "1", "DeviceNr", "3"},
+     "erfolgreich übertragen",
+     {{"/transfer/code", 0}},
+     "trelinkconfig.xml",
+     "<DeviceNr>3</DeviceNr>"},
+    {{"set", "2", "DeviceNr", "6", "--keep-on-failure"},
+     "= 6",
+     {{"/transfer/code", 40963}},
+     "trelinkconfig.xml",
+     "<DeviceNr>6</DeviceNr>"},
+    {{"check"}, "keine Fehler gefunden", {{"/findings", Json::array()}}},
+    {{"diagnose", "1"}, "Gerätestatus:\nDas Gerät ist betriebsbereit.", {{"/result/code", 0}}},
+    {{"scan", "1", "--yes"}, ":\n\n 3, 17, 42, 100,\n", {{"/nodes", {3, 17, 42, 100}}}},
+};
+
 TEST_F(CtlTest, EverySubcommandAnswersPeopleAndScripts) {
-    const Json noNodes = Json::array();
-    const struct {
-        std::vector<std::string> arguments;
-        std::string shown;
-        std::vector<Expected> json;
-        std::string file = {};  // and what it holds afterwards
-        std::string stored = {};
-    } cases[] = {
-        {{"list"},
-         "2  Trelink USB-Adapterbox UB-3       ja     nein      40963",
-         {{"/entries/1/error/code", 40963},
-          {"/entries/0/default", true},
-          {"/entries/2/active", false},
-          {"/entries/2/typeName", "Trelink Einsteckkarte PK-2 (PCI)"}}},
-        {{"show", "1"},
-         "Übertragungsrate      Baudrate       500         kBit/s   PT_ENUM      1000|500|250|125",
-         {{"/settings/1/choices", {"1000", "500", "250", "125"}},
-          {"/settings/0/maximum", 15},
-          {"/settings/4/editable", false},
-          {"/drivers/0/fileName", "libMTrelinkL1.so"}}},
-        {{"types"},
-         "4, 2",
-         {{"/types/3/canAdd", false},
-          {"/types/3/notParallelTo", {4, 2}},
-          {"/types/0/free", 3},
-          {"/types/4/driver", nullptr},
-          {"/types/2/names/en", "Trelink USB adapter box UB-3"}}},
-        {{"add", "Trelink USB adapter box UB-3"},
-         "Hardware 4 hinzugefügt: Trelink USB-Adapterbox UB-3",
-         {{"/entry/number", 4}, {"/entry/type", 3}, {"/entry/error/code", 40963}}},
-        {{"add", "5"}, "Trelink Bussimulator SIM-5", {{"/entry/type", 5}}},
-        {{"remove", "2"}, "Hardware 2 entfernt", {{"/removed/type", 3}}},
-        {{"activate", "3"},
-         "Hardware 3 aktiviert.",
-         {{"/changed", true}, {"/entry/active", true}},
-         "trelinkconfig.xml.l1"},  // the driver's own save after activating
-        {{"activate", "1"}, "bereits aktiv", {{"/changed", false}}},
-        {{"deactivate", "1"}, "deaktiviert", {{"/entry/active", false}, {"/entry/default", false}}},
-        {{"default", "2"}, "jetzt die Standardhardware", {{"/entry/default", true}}},
-        {{"set", "1", "Antwortzeit", "7"},
-         "Gespeichert wurde 10, nicht der angegebene Wert 7.",
-         {{"/setting/value", "10"}, {"/setting/oldValue", "100"}, {"/setting/adjusted", true}},
-         "trelinkconfig.xml",
-         "<Antwortzeit>10</Antwortzeit>"},
-        {{"set", "1", "Eigene Knotenadresse", "300"},
-         "<Eigene Knotenadresse> = 44",
-         {{"/setting/value", "44"}, {"/setting/adjusted", true}},
-         "trelinkconfig.xml",
-         "<Knotenadresse>44</Knotenadresse>"},
-        {{"set", "1", "Baudrate", "250 kBit/s"}, "= 250", {{"/setting/adjusted", false}}},
-        {{"set", "1", "DeviceNr", "3"},
-         "erfolgreich übertragen",
-         {{"/transfer/code", 0}},
-         "trelinkconfig.xml",
-         "<DeviceNr>3</DeviceNr>"},
-        {{"set", "2", "DeviceNr", "6", "--keep-on-failure"},
-         "= 6",
-         {{"/transfer/code", 40963}},
-         "trelinkconfig.xml",
-         "<DeviceNr>6</DeviceNr>"},
-        {{"check"}, "keine Fehler gefunden", {{"/findings", Json::array()}}},
-        {{"diagnose", "1"}, "Gerätestatus:\nDas Gerät ist betriebsbereit.", {{"/result/code", 0}}},
-        {{"scan", "1", "--yes"}, ":\n\n 3, 17, 42, 100,\n", {{"/nodes", {3, 17, 42, 100}}}},
-    };
-    for (const auto& c : cases) {
+    for (const SubcommandCase& c : kSubcommands) {
         Reset();
         const Ran human = Run(c.arguments);
         EXPECT_EQ(human.exitCode, 0) << Shown(c.arguments) << human.err;
@@ -208,53 +211,57 @@ TEST_F(CtlTest, EverySubcommandAnswersPeopleAndScripts) {
     }
 }
 
+struct RefusalCase {
+    std::string from, to;  // what the demo is changed to first
+    std::vector<std::string> arguments;
+    int exitCode;
+    std::string kind, reason;
+    std::vector<Expected> json;
+};
+
+// Commands that must be refused, each with its reason.
+const RefusalCase kRefusals[] = {
+    {"", "", {"add", "4"}, 1, "driverMissing", "trelinkpci4.ko ist nicht installiert", {}},
+    {"<HWType>3</HWType>",
+     "<HWType>2</HWType>",
+     {"add", "Trelink plug-in card PK-2 (PCI)"},
+     1,
+     "limitReached",
+     "maximale Anzahl der Hardware diesen Typs ist erreicht. Höchstzahl: 2, belegt von "
+     "Hardware 2, 3.",
+     {{"/error/maximum", 2}, {"/error/entries", {2, 3}}}},
+    {"<HWType>3</HWType>",
+     "<HWType>4</HWType>",
+     {"activate", "3"},
+     1,
+     "incompatible",
+     "nicht kompatibler Hardwaretyp aktiv ist. Aktiv und nicht kompatibel: Hardware 2 "
+     "(Trelink PCI-Karte PK-4 (Altgerät)).",
+     {{"/error/entries", {2}}}},
+    {"", "", {"default", "3"}, 1, "notActive", "Hardware 3 ist nicht aktiv", {}},
+    {"",
+     "",
+     {"set", "1", "Baudrate", "300"},
+     1,
+     "notAChoice",
+     "Möglich sind: 1000, 500, 250, 125",
+     {{"/error/choices", {"1000", "500", "250", "125"}}}},
+    {"", "", {"set", "1", "Seriennummer", "x"}, 1, "notEditable", "<Seriennummer>", {}},
+    {"", "", {"set", "1", "Nope", "x"}, 1, "noSetting", "keine Einstellung Nope", {}},
+    {"",
+     "",
+     {"set", "2", "DeviceNr", "6"},
+     4,
+     "transferFailed",
+     "Der alte Wert bleibt",
+     {{"/error/result/code", 40963}}},
+    {"", "", {"scan", "1"}, 1, "needsYes", "zum Absturz des Busses führen", {}},
+    {"", "", {"remove", "9"}, 1, "noEntry", "keine Hardware 9", {{"/error/entries", 3}}},
+    {"", "", {"add", "PK-9"}, 1, "unknownType", "keinen Hardwaretyp PK-9", {}},
+};
+
 TEST_F(CtlTest, ARefusalNamesItsReasonAndLeavesTheFileAlone) {
-    const struct {
-        std::string from, to;  // what the demo is changed to first
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string kind, reason;
-        std::vector<Expected> json;
-    } cases[] = {
-        {"", "", {"add", "4"}, 1, "driverMissing", "trelinkpci4.ko ist nicht installiert", {}},
-        {"<HWType>3</HWType>",
-         "<HWType>2</HWType>",
-         {"add", "Trelink plug-in card PK-2 (PCI)"},
-         1,
-         "limitReached",
-         "maximale Anzahl der Hardware diesen Typs ist erreicht. Höchstzahl: 2, belegt von "
-         "Hardware 2, 3.",
-         {{"/error/maximum", 2}, {"/error/entries", {2, 3}}}},
-        {"<HWType>3</HWType>",
-         "<HWType>4</HWType>",
-         {"activate", "3"},
-         1,
-         "incompatible",
-         "nicht kompatibler Hardwaretyp aktiv ist. Aktiv und nicht kompatibel: Hardware 2 "
-         "(Trelink PCI-Karte PK-4 (Altgerät)).",
-         {{"/error/entries", {2}}}},
-        {"", "", {"default", "3"}, 1, "notActive", "Hardware 3 ist nicht aktiv", {}},
-        {"",
-         "",
-         {"set", "1", "Baudrate", "300"},
-         1,
-         "notAChoice",
-         "Möglich sind: 1000, 500, 250, 125",
-         {{"/error/choices", {"1000", "500", "250", "125"}}}},
-        {"", "", {"set", "1", "Seriennummer", "x"}, 1, "notEditable", "<Seriennummer>", {}},
-        {"", "", {"set", "1", "Nope", "x"}, 1, "noSetting", "keine Einstellung Nope", {}},
-        {"",
-         "",
-         {"set", "2", "DeviceNr", "6"},
-         4,
-         "transferFailed",
-         "Der alte Wert bleibt",
-         {{"/error/result/code", 40963}}},
-        {"", "", {"scan", "1"}, 1, "needsYes", "zum Absturz des Busses führen", {}},
-        {"", "", {"remove", "9"}, 1, "noEntry", "keine Hardware 9", {{"/error/entries", 3}}},
-        {"", "", {"add", "PK-9"}, 1, "unknownType", "keinen Hardwaretyp PK-9", {}},
-    };
-    for (const auto& c : cases) {
+    for (const RefusalCase& c : kRefusals) {
         for (const bool json : {false, true}) {
             Reset();
             Edit("trelinkconfig.xml", c.from, c.to);

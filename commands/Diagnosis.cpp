@@ -36,7 +36,9 @@ Message Diagnosis::Status() const {
 
 const std::vector<std::uint8_t>& Diagnosis::Scan() {
     m_scanned = true;
-    m_driver.ScanBus(m_context.settings.ConfigFileName(), m_hardwareNumber, m_nodes);
+    m_scanFailed =
+        m_driver.ScanBus(m_context.settings.ConfigFileName(), m_hardwareNumber, m_nodes) < 0;
+    m_scanCode = m_driver.LastResult();
     return m_nodes;
 }
 

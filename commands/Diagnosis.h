@@ -40,6 +40,11 @@ public:
     bool OffersScan() const { return m_code == kOk; }
     // Scans the bus; the nodes that answered, in the order delivered (none on any failure).
     const std::vector<std::uint8_t>& Scan();
+    // Whether the scan failed, which its empty node list does not tell from a quiet bus, and
+    // the code of the library call that failed (0 when the library answered success but
+    // delivered nothing to read).
+    bool ScanFailed() const { return m_scanFailed; }
+    Result ScanCode() const { return m_scanCode; }
     // The status box's text: the local time of now, then the status, then what the scan found
     // when one ran.
     std::string Report(const MessageCatalogue& catalogue) const;
@@ -51,6 +56,8 @@ private:
     BusDriverSession m_driver;
     Result m_code = kOk;
     bool m_scanned = false;
+    bool m_scanFailed = false;
+    Result m_scanCode = kOk;
     std::vector<std::uint8_t> m_nodes;
 };
 

@@ -17,10 +17,12 @@ ProgramSettings ProgramSettings::OfThisProgram() {
 }
 
 std::string ProgramSettings::ConfigFileName() const {
+    if (m_configFile) return *m_configFile;
     return m_file.ReadString(kConfigSection, kConfigKey, ConfigDocument::kDefaultFileName);
 }
 
 std::string ProgramSettings::ConfiguredFileName() const {
+    if (m_configFile) return *m_configFile;
     return m_file.ReadString(kConfigSection, kConfigKey, "");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "services/IniFile.h"
@@ -20,6 +21,10 @@ public:
 
     const std::string& Path() const { return m_file.Path(); }
 
+    // From now on the configuration file is this one, whatever the settings file names: for a
+    // front end that is told on its command line which file to work on.
+    void SetConfigFile(std::string fileName) { m_configFile = std::move(fileName); }
+
     // The configuration file as start-up and the bus-driver library take it: the driver
     // layer's usual file name when none is configured.
     std::string ConfigFileName() const;
@@ -34,6 +39,7 @@ public:
 
 private:
     IniFile m_file;
+    std::optional<std::string> m_configFile;
 };
 
 }  // namespace trelink

@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config binutils clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpugixml-dev
+    libpugixml-dev libcli11-dev nlohmann-json3-dev
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-documentation-tools libgl-dev
     fonts-dejavu-core
 )

@@ -1,0 +1,66 @@
+#include "services/ConfigFileLock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <thread>
+
+namespace trelink {
+
+namespace {
+constexpr std::chrono::milliseconds kRetryInterval{10};
+}  // namespace
+
+ConfigFileLock::ConfigFileLock(const std::string& configPath, std::chrono::milliseconds wait)
+    : m_folder(FolderOf(configPath)) {
+    m_fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_fd < 0) {
+        m_errorNumber = errno;
+        m_status = Status::kFolderUnavailable;
+        return;
+    }
+    m_status = Acquire(wait);
+    if (m_status != Status::kHeld) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+ConfigFileLock::~ConfigFileLock() {
+    // Closing the only descriptor of the open folder releases the lock.
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+ConfigFileLock::Status ConfigFileLock::Acquire(std::chrono::milliseconds wait) {
+    // flock itself cannot wait with a limit, so a refused try is repeated until the time is up.
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK) {
+            m_errorNumber = errno;
+            return Status::kFailed;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) return Status::kTimedOut;
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(kRetryInterval, deadline - now));
+    }
+    return Status::kHeld;
+}
+
+std::string ConfigFileLock::FolderOf(const std::string& configPath) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path path = fs::absolute(configPath, error);
+    if (error) path = configPath;
+    // Links are followed as far as they lead, so every name of one file means one folder.
+    const fs::path real = fs::weakly_canonical(path, error);
+    if (!error) path = real;
+    const fs::path folder = path.parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+}  // namespace trelink

@@ -309,191 +309,191 @@ Store the new device number in the configuration anyway?</translation>
     </message>
     <message id="ctl.activate.blocking">
         <source>Aktiv und nicht kompatibel: Hardware %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active and incompatible: hardware %s.</translation>
     </message>
     <message id="ctl.activate.unknowntype">
         <source>Der Hardwaretyp von Hardware %s steht nicht im Katalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hardware type of hardware %s is not in the catalogue.</translation>
     </message>
     <message id="ctl.activate.already">
         <source>Hardware %s ist bereits aktiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s is already active.</translation>
     </message>
     <message id="ctl.activate.done">
         <source>Hardware %s aktiviert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s activated.</translation>
     </message>
     <message id="ctl.add.limit">
         <source>Höchstzahl: %s, belegt von Hardware %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum: %s, taken by hardware %s.</translation>
     </message>
     <message id="ctl.add.nodriver">
         <source>Der Hardwaretyp %s kann nicht hinzugefügt werden: sein Treiber %s ist nicht installiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hardware type %s cannot be added: its driver %s is not installed.</translation>
     </message>
     <message id="ctl.add.done">
         <source>Hardware %s hinzugefügt: %s. Ergebnis der Verbindungsprüfung: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s added: %s. Result of the connection test: %s</translation>
     </message>
     <message id="ctl.add.unknowntype">
         <source>Der Katalog hat keinen Hardwaretyp %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>The catalogue has no hardware type %s.</translation>
     </message>
     <message id="ctl.yes">
         <source>ja</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message id="ctl.no">
         <source>nein</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message id="ctl.deactivate.already">
         <source>Hardware %s ist bereits inaktiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s is already inactive.</translation>
     </message>
     <message id="ctl.deactivate.done">
         <source>Hardware %s deaktiviert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s deactivated.</translation>
     </message>
     <message id="ctl.default.inactive">
         <source>Hardware %s ist nicht aktiv. Nur eine aktive Hardware kann Standard werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s is not active. Only active hardware can become the default.</translation>
     </message>
     <message id="ctl.default.already">
         <source>Hardware %s ist bereits die Standardhardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s is already the default hardware.</translation>
     </message>
     <message id="ctl.default.done">
         <source>Hardware %s ist jetzt die Standardhardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s is now the default hardware.</translation>
     </message>
     <message id="ctl.diagnose.notready">
         <source>Hardware %s ist nicht betriebsbereit: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s is not ready for operation: %s</translation>
     </message>
     <message id="ctl.scan.failed">
         <source>Der Bus von Hardware %s konnte nicht abgesucht werden: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>The bus of hardware %s could not be scanned: %s</translation>
     </message>
     <message id="ctl.scan.needsyes">
         <source>Das Absuchen des Busses kann unter Umständen (z.B. falsche Baudrate) zum Absturz des Busses führen. Nur mit --yes wird der Bus abgesucht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Under certain conditions (for example a wrong baud rate) scanning the bus can make the bus crash. The bus is scanned only with --yes.</translation>
     </message>
     <message id="ctl.list.active">
         <source>Aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message id="ctl.list.default">
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Default</translation>
     </message>
     <message id="ctl.list.code">
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message id="ctl.remove.done">
         <source>Hardware %s entfernt: %s. Die folgenden Einträge rücken um eine Nummer vor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s removed: %s. The entries after it move up by one number.</translation>
     </message>
     <message id="ctl.error.locked">
         <source>Die Konfigurationsdatei %s wird gerade von einem anderen Programm geändert. Bitte später noch einmal versuchen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The configuration file %s is being changed by another program. Please try again later.</translation>
     </message>
     <message id="ctl.error.lockfailed">
         <source>Der Ordner %s der Konfigurationsdatei kann nicht gesperrt werden: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder %s of the configuration file cannot be locked: %s</translation>
     </message>
     <message id="ctl.error.noentry">
         <source>Es gibt keine Hardware %s; die Konfiguration hat %s Einträge.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no hardware %s; the configuration has %s entries.</translation>
     </message>
     <message id="ctl.set.nosetting">
         <source>Hardware %s hat keine Einstellung %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s has no setting %s.</translation>
     </message>
     <message id="ctl.set.noteditable">
         <source>Die Einstellung &lt;%s&gt; kann nicht geändert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The setting &lt;%s&gt; cannot be changed.</translation>
     </message>
     <message id="ctl.set.notachoice">
         <source>%s ist keine Auswahl von &lt;%s&gt;. Möglich sind: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s is not a choice of &lt;%s&gt;. The choices are: %s</translation>
     </message>
     <message id="ctl.set.noelement">
         <source>Hardware %s hat kein Element für &lt;%s&gt;; die Einstellung kann nicht geändert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s has no element for &lt;%s&gt;; the setting cannot be changed.</translation>
     </message>
     <message id="ctl.set.transferfailed">
         <source>Die Gerätenummer konnte nicht übertragen werden (Fehler: %s Lösung: %s). Der alte Wert bleibt; mit --keep-on-failure wird der neue trotzdem übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device number could not be transferred (Error: %s Remedy: %s). The old value stays; with --keep-on-failure the new one is stored all the same.</translation>
     </message>
     <message id="ctl.set.keptanyway">
         <source>Die Gerätenummer konnte nicht übertragen werden (Fehler: %s Lösung: %s). Sie wurde trotzdem in die Konfiguration übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device number could not be transferred (Error: %s Remedy: %s). It was stored in the configuration all the same.</translation>
     </message>
     <message id="ctl.set.done">
         <source>Hardware %s: &lt;%s&gt; = %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s: &lt;%s&gt; = %s</translation>
     </message>
     <message id="ctl.set.adjusted">
         <source>Gespeichert wurde %s, nicht der angegebene Wert %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stored was %s, not the value %s given.</translation>
     </message>
     <message id="ctl.show.fixed">
         <source>nicht änderbar</source>
-        <translation type="unfinished"></translation>
+        <translation>not editable</translation>
     </message>
     <message id="ctl.show.name">
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message id="ctl.show.unit">
         <source>Einheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message id="ctl.show.type">
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message id="ctl.show.range">
         <source>Bereich/Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Range/choices</translation>
     </message>
     <message id="ctl.show.default">
         <source>Standardwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Default value</translation>
     </message>
     <message id="ctl.show.entry">
         <source>Hardware %s: %s (Typ %s), aktiv: %s, Standard: %s, Code %s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware %s: %s (type %s), active: %s, default: %s, code %s: %s</translation>
     </message>
     <message id="ctl.types.missing">
         <source>fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>missing</translation>
     </message>
     <message id="ctl.types.number">
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message id="ctl.types.maximum">
         <source>Höchstzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message id="ctl.types.free">
         <source>Frei</source>
-        <translation type="unfinished"></translation>
+        <translation>Free</translation>
     </message>
     <message id="ctl.types.notparallel">
         <source>Nicht neben</source>
-        <translation type="unfinished"></translation>
+        <translation>Not beside</translation>
     </message>
     <message id="ctl.types.driver">
         <source>Treiber</source>
-        <translation type="unfinished">Drivers</translation>
+        <translation>Driver</translation>
     </message>
     <message id="ctl.types.canadd">
         <source>Hinzufügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Can be added</translation>
     </message>
 </context>
 </TS>

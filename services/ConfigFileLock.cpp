@@ -6,16 +6,37 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <map>
 #include <thread>
 
 namespace trelink {
 
 namespace {
 constexpr std::chrono::milliseconds kRetryInterval{10};
+
+// The folders this process holds locked: the descriptor that holds each and how many holders
+// share it. flock would make a second descriptor of the same process wait for the first, so a
+// nested holder shares the first one's, and whichever holder goes last releases it.
+struct HeldFolder {
+    int fd = -1;
+    int holders = 0;
+    pid_t process = 0;  // a forked child holds nothing of its parent's
+};
+
+std::map<std::string, HeldFolder>& HeldFolders() {
+    static std::map<std::string, HeldFolder> held;
+    return held;
+}
 }  // namespace
 
 ConfigFileLock::ConfigFileLock(const std::string& configPath, std::chrono::milliseconds wait)
     : m_folder(FolderOf(configPath)) {
+    if (const auto held = HeldFolders().find(m_folder);
+        held != HeldFolders().end() && held->second.process == ::getpid()) {
+        ++held->second.holders;
+        m_status = Status::kHeld;
+        return;
+    }
     m_fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0) {
         m_errorNumber = errno;
@@ -26,12 +47,18 @@ ConfigFileLock::ConfigFileLock(const std::string& configPath, std::chrono::milli
     if (m_status != Status::kHeld) {
         ::close(m_fd);
         m_fd = -1;
+        return;
     }
+    HeldFolders()[m_folder] = HeldFolder{m_fd, 1, ::getpid()};
 }
 
 ConfigFileLock::~ConfigFileLock() {
+    if (m_status != Status::kHeld) return;
+    const auto held = HeldFolders().find(m_folder);
+    if (--held->second.holders > 0) return;
     // Closing the only descriptor of the open folder releases the lock.
-    if (m_fd >= 0) ::close(m_fd);
+    ::close(held->second.fd);
+    HeldFolders().erase(held);
 }
 
 ConfigFileLock::Status ConfigFileLock::Acquire(std::chrono::milliseconds wait) {

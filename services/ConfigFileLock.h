@@ -9,6 +9,8 @@ namespace trelink {
 // it. It is taken on the file's folder, not on the file: every save renames a new file over
 // the old one, so a lock on the old file would guard a file that is no longer there. Programs
 // that honour it wait for each other; it keeps out nobody else. Released when the object goes.
+// Within one process the lock nests: a command that takes it while its caller holds it gets it
+// at once, and the folder is released when the outermost holder goes.
 class ConfigFileLock {
 public:
     enum class Status {

@@ -113,8 +113,9 @@ Result ConfigDocument::Save() {
 }
 
 bool ConfigDocument::ChangedOnDisk() const {
+    // A document that never held the file has nothing to lose by it.
     const std::optional<DiskStamp> now = StampOf(m_path);
-    return now && now != m_stamp;
+    return m_stamp && now && now != m_stamp;
 }
 
 std::optional<ConfigDocument::DiskStamp> ConfigDocument::StampOf(const std::string& path) {

@@ -43,7 +43,8 @@ public:
     Result Load();
     Result Save();
     // Whether another program has replaced or changed the file since this document last
-    // loaded or saved it. A file that is gone does not count: the next save writes it again.
+    // loaded or saved it. A file that is gone does not count: the next save writes it again;
+    // nor does a file this document never loaded.
     bool ChangedOnDisk() const;
     const std::string& Path() const { return m_path; }
 

@@ -52,5 +52,9 @@ inline constexpr int kLayoutTitle = 904;
 // Captions that several dialogs share.
 inline constexpr int kButtonOk = 905;
 inline constexpr int kButtonCancel = 906;
+// A change of the window met a file that another program had changed or holds.
+inline constexpr int kChangedElsewhere = 907;
+inline constexpr int kChangedUnreadable = 908;
+inline constexpr int kChangeBusy = 909;
 
 }  // namespace trelink::Msg

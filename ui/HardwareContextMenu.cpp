@@ -1,4 +1,6 @@
 #include "ui/HardwareContextMenu.h"
+
+#include "store/ConfigDocument.h"
 #include "store/MessageIds.h"
 #include "ui/StringTable.h"
 
@@ -18,6 +20,17 @@ HardwareContextMenu::HardwareContextMenu(QWidget* parent) : m_menu(parent) {
     m_menu.addSeparator();
     AddEntry(StringTable::Text(Msg::kCaptionAdd), kAdd);
     AddEntry(StringTable::Text(Msg::kCaptionRemove), kRemove);
+}
+
+Result HardwareContextMenu::EnableFor(const ConfigDocument& document, int hardwareNumber) {
+    if (hardwareNumber == 0) {
+        EnableForNoRow();
+        return kOk;
+    }
+    int isActive = 0, isDefault = 0, errorCode = 0;
+    const Result result = document.GetHardwareState(hardwareNumber, isActive, isDefault, errorCode);
+    if (result == kOk) EnableForEntry(isActive, isDefault);
+    return result;
 }
 
 void HardwareContextMenu::EnableForNoRow() {

@@ -2,7 +2,11 @@
 
 #include <QMenu>
 
+#include "services/ResultCodes.h"
+
 namespace trelink {
+
+class ConfigDocument;
 
 // The context menu of the hardware list with its enabling rules.
 class HardwareContextMenu {
@@ -18,6 +22,9 @@ public:
 
     explicit HardwareContextMenu(QWidget* parent);
 
+    // By the state of the entry in the document; with hardware number 0 (no entry selected)
+    // only "&Hinzufügen" stays usable. A failing read of the state is given back.
+    Result EnableFor(const ConfigDocument& document, int hardwareNumber);
     // Only "&Hinzufügen" stays usable.
     void EnableForNoRow();
     // An active entry cannot be activated, an inactive one neither deactivated nor made the

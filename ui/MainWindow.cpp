@@ -40,7 +40,8 @@ MainWindow::MainWindow(const CommandContext& context, Prompter& prompter,
       m_prompter(prompter),
       m_helpFilePath(helpFilePath),
       m_errorLookup(std::make_unique<ErrorLookup>(libraryFolder, true)),
-      m_notices(prompter, this) {
+      m_notices(prompter, this),
+      m_changes(context.document, m_notices, [this] { RetextWindow(); }) {
     // A missing lookup library is reported here, before the window shows.
     if (const auto& failure = m_errorLookup->Failure()) {
         m_prompter.ShowMessage(nullptr, StringTable::LoadFailureText(*failure),
@@ -97,8 +98,8 @@ QPushButton* MainWindow::NewButton(QWidget* client, const char* name, const QRec
 }
 
 void MainWindow::ConnectCommands() {
-    connect(m_add, &QPushButton::clicked, this, &MainWindow::Add);
-    connect(m_remove, &QPushButton::clicked, this, &MainWindow::Remove);
+    connect(m_add, &QPushButton::clicked, this, [this] { m_changes.Run([this] { Add(); }); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { m_changes.Run([this] { Remove(); }); });
     connect(m_check, &QPushButton::clicked, this, &MainWindow::Check);
     connect(m_leave, &QPushButton::clicked, this, &MainWindow::Leave);
     connect(m_list, &HardwareList::RowClicked, this, &MainWindow::OnListClicked);
@@ -116,10 +117,13 @@ void MainWindow::ConnectCommands() {
             [this] { m_help->ShowForFocus(); });
     connect(m_list, &HardwareList::ContextMenuWanted, this, &MainWindow::ShowContextMenu);
     connect(m_list, &HardwareList::RowChanged, this, [this](int row) { m_pages->Fill(row + 1); });
-    connect(&m_pages->Settings(), &SettingsPage::SettingClicked, this,
-            [this](const QString& name) { m_entryActions->EditSetting(SelectedNumber(), name); });
-    connect(m_pages->DiagnoseButton(), &QPushButton::clicked, this,
+    connect(&m_pages->Settings(), &SettingsPage::SettingClicked, this, [this](const QString& name) {
+        m_changes.Run([this, name] { m_entryActions->EditSetting(SelectedNumber(), name); });
+    });
+    connect(m_pages->DiagnoseButton(), &QPushButton::clicked, this, [this] {
+        m_changes.Run(
             [this] { m_entryActions->Diagnose(SelectedNumber(), [this] { FillHardwareList(); }); });
+    });
 }
 
 void MainWindow::Initialise() {
@@ -280,16 +284,8 @@ void MainWindow::ShowContextMenu(const QPoint& screenPosition) {
     if (!m_initialised) return;
     using Menu = HardwareContextMenu;
     Menu menu(this);
-    const int number = SelectedNumber();
-    int isActive = 0, isDefault = 0, errorCode = 0;
-    if (number == 0) {
-        menu.EnableForNoRow();
-    } else if (const Result result =
-                   m_context.document.GetHardwareState(number, isActive, isDefault, errorCode);
-               result != kOk) {
+    if (const Result result = menu.EnableFor(m_context.document, SelectedNumber()); result != kOk) {
         return ReportInternalError(kSiteContextMenu, result);
-    } else {
-        menu.EnableForEntry(isActive, isDefault);
     }
     static constexpr std::pair<int, void (MainWindow::*)()> kCommands[] = {
         {Menu::kActivate, &MainWindow::Activate},     {Menu::kDeactivate, &MainWindow::Deactivate},
@@ -298,7 +294,7 @@ void MainWindow::ShowContextMenu(const QPoint& screenPosition) {
     };
     const int chosen = Menu::CommandOf(m_prompter.PopUpMenu(menu.Menu(), screenPosition));
     for (const auto& [command, run] : kCommands) {
-        if (command == chosen) (this->*run)();
+        if (command == chosen) m_changes.Run([this, run = run] { (this->*run)(); });
     }
 }
 

@@ -9,6 +9,7 @@
 #include "commands/HardwareCommands.h"
 #include "services/ResultCodes.h"
 #include "store/Message.h"
+#include "ui/GuardedChanges.h"
 #include "ui/HardwareImageList.h"
 #include "ui/WindowNotices.h"
 
@@ -116,6 +117,8 @@ private:
     std::string& m_helpFilePath;
     std::unique_ptr<ErrorLookup> m_errorLookup;
     WindowNotices m_notices;
+    // Every command that changes the configuration runs through it.
+    GuardedChanges m_changes;
     HardwareImageList m_images;
     std::unique_ptr<MainMenu> m_menu;
     std::unique_ptr<LanguageSwitch> m_language;

@@ -113,6 +113,15 @@ constexpr std::array kTable = {
     std::pair{Msg::kButtonOk, QT_TRID_NOOP("button.ok")},
     //% "Abbrechen"
     std::pair{Msg::kButtonCancel, QT_TRID_NOOP("button.cancel")},
+    //% "Die Konfigurationsdatei wurde von einem anderen Programm geändert. Die Liste zeigt "
+    //% "jetzt den neuen Stand; bitte wiederholen Sie den Vorgang."
+    std::pair{Msg::kChangedElsewhere, QT_TRID_NOOP("change.reloaded")},
+    //% "Die Konfigurationsdatei wurde von einem anderen Programm geändert und kann nicht gelesen "
+    //% "werden. Es wird nichts gespeichert, bis sie wieder gelesen werden kann."
+    std::pair{Msg::kChangedUnreadable, QT_TRID_NOOP("change.unreadable")},
+    //% "Die Konfigurationsdatei wird gerade von einem anderen Programm geändert. Bitte versuchen "
+    //% "Sie es gleich noch einmal."
+    std::pair{Msg::kChangeBusy, QT_TRID_NOOP("change.busy")},
 };
 
 const char* TextIdFor(int id) {

@@ -88,6 +88,20 @@ TEST(ConfigFileLockTest, AWaitingLockIsTakenOnceTheHolderLetsGo) {
     EXPECT_EQ(LockHolder(file).Held(), false);
 }
 
+TEST(ConfigFileLockTest, WithinOneProcessTheLockNestsUntilItsLastHolderGoes) {
+    const TempDir dir;
+    const std::string file = dir.File("trelinkconfig.xml");
+    {
+        auto outer = std::make_unique<ConfigFileLock>(file, 0ms);
+        ASSERT_TRUE(outer->IsHeld());
+        const ConfigFileLock inner(dir.File("other.xml"), 0ms);
+        EXPECT_TRUE(inner.IsHeld());
+        outer.reset();
+        EXPECT_FALSE(LockHolder(file).Held());
+    }
+    EXPECT_TRUE(LockHolder(file).Held());
+}
+
 TEST(ConfigFileLockTest, AFolderThatCannotBeOpenedIsReportedWithTheReason) {
     const TempDir dir;
     const ConfigFileLock lock(dir.File("missing/trelinkconfig.xml"), 0ms);

@@ -5,11 +5,15 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -169,6 +173,7 @@ private slots:
     void anUnknownLanguageNumberIsUsedButChecksNoMenuEntry();
     void theHelpFileFollowsTheLanguageInTheProgramsFolder();
     void theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish();
+    void theWindowAndTheTwinChangeTheSameFileWithNothingLost();
 
 private:
     void StartWindow();
@@ -185,6 +190,7 @@ private:
     QString SettingValue(int settingRow) const;
     void ChooseLanguage(MainMenu::Command entry);
     QStringList InterfaceTexts();
+    QByteArray RunTwin(const QStringList& arguments);
     QPushButton* Button(const char* name) const;
 
     FakePrompter m_prompter;
@@ -898,6 +904,41 @@ void MainWindowTest::theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish() {
          {Msg::kInternalError, Msg::kCannotLoadErrorLookup, Msg::kCannotLoadLanguage})
         germanTexts.removeAll(Text(id));
     QCOMPARE(WordsIn(germanTexts, english), QStringList());
+}
+
+// The command-line twin on the window's configuration; its standard output.
+QByteArray MainWindowTest::RunTwin(const QStringList& arguments) {
+    QProcess twin;
+    twin.start(DemoCopy::BinFolder() + QStringLiteral("/trelinkctl"),
+               QStringList{QStringLiteral("--config"), m_demo->ConfigPath(),
+                           QStringLiteral("--settings"), m_demo->SettingsPath()} +
+                   arguments);
+    if (!twin.waitForFinished(30000) || twin.exitCode() != 0) return QByteArray();
+    return twin.readAllStandardOutput();
+}
+
+void MainWindowTest::theWindowAndTheTwinChangeTheSameFileWithNothingLost() {
+    StartWindow();
+    QVERIFY(!RunTwin({QStringLiteral("add"), QStringLiteral("1")}).isEmpty());
+    QCOMPARE(m_demo->EntryCount(), 4);
+    // The window's next change meets the changed file: it shows it anew and changes nothing.
+    ClickRow(1);
+    m_prompter.ExpectMenu(
+        [](QMenu& menu) { return EntryOf(menu, HardwareContextMenu::kDeactivate); });
+    m_prompter.ExpectMessage(Text(Msg::kChangedElsewhere), Prompter::Icon::Information);
+    RequestContextMenu();
+    QCOMPARE(m_window->List()->rowCount(), 4);
+    QCOMPARE(m_demo->ReadEntry(2).isActive, 1);
+    // Asked again, it is done, and the twin's entry stays.
+    ClickRow(1);
+    ChooseFromContextMenu(HardwareContextMenu::kDeactivate);
+    QCOMPARE(m_demo->ReadEntry(2).isActive, 0);
+    QCOMPARE(m_demo->EntryCount(), 4);
+    // The twin reads the window's change.
+    const QByteArray listed = RunTwin({QStringLiteral("--json"), QStringLiteral("list")});
+    QCOMPARE(QJsonDocument::fromJson(listed)[QStringLiteral("entries")][1][QStringLiteral("active")]
+                 .toBool(),
+             false);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -495,5 +495,17 @@ Store the new device number in the configuration anyway?</translation>
         <source>Hinzufügbar</source>
         <translation>Can be added</translation>
     </message>
+    <message id="change.reloaded">
+        <source>Die Konfigurationsdatei wurde von einem anderen Programm geändert. Die Liste zeigt jetzt den neuen Stand; bitte wiederholen Sie den Vorgang.</source>
+        <translation>The configuration file was changed by another program. The list now shows its new state; please repeat the action.</translation>
+    </message>
+    <message id="change.unreadable">
+        <source>Die Konfigurationsdatei wurde von einem anderen Programm geändert und kann nicht gelesen werden. Es wird nichts gespeichert, bis sie wieder gelesen werden kann.</source>
+        <translation>The configuration file was changed by another program and cannot be read. Nothing is saved until it can be read again.</translation>
+    </message>
+    <message id="change.busy">
+        <source>Die Konfigurationsdatei wird gerade von einem anderen Programm geändert. Bitte versuchen Sie es gleich noch einmal.</source>
+        <translation>The configuration file is being changed by another program. Please try again in a moment.</translation>
+    </message>
 </context>
 </TS>

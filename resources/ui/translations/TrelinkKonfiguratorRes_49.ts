@@ -483,5 +483,17 @@ Soll die neue Gerätenummer trotzdem in die Konfiguration übernommen werden?</s
         <source>Hinzufügbar</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="change.reloaded">
+        <source>Die Konfigurationsdatei wurde von einem anderen Programm geändert. Die Liste zeigt jetzt den neuen Stand; bitte wiederholen Sie den Vorgang.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="change.unreadable">
+        <source>Die Konfigurationsdatei wurde von einem anderen Programm geändert und kann nicht gelesen werden. Es wird nichts gespeichert, bis sie wieder gelesen werden kann.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="change.busy">
+        <source>Die Konfigurationsdatei wird gerade von einem anderen Programm geändert. Bitte versuchen Sie es gleich noch einmal.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

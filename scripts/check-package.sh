@@ -16,13 +16,17 @@ program=""
 trace="$scratch/trace"
 # Ends the traced program by its own process id (the first one in the trace); strace, which
 # ran it, ends with it.
-cleanup() {
+stop_program() {
     if [ -n "$program" ]; then
         local traced
         traced=$(awk 'NR == 1 { print $1 }' "$trace" 2>/dev/null)
         [ -z "$traced" ] || kill "$traced" 2>/dev/null || true
         wait "$program" 2>/dev/null || true
+        program=""
     fi
+}
+cleanup() {
+    stop_program
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -85,4 +89,10 @@ done
 codes=$(sed -n 's|.*<ErrorCode>\(.*\)</ErrorCode>.*|\1|p' "$work/trelinkconfig.xml" | paste -sd ' ')
 [ "$codes" = "0 40963 40965" ] || fail "the demo copy holds ErrorCodes $codes, not 0 40963 40965"
 echo "the demo copy holds the simulated driver's answers: $codes"
-echo "== the unpacked program starts"
+stop_program
+
+echo "== $unpacked/usr/bin/trelinkctl on the same copy"
+# Through its launcher, the twin finds the settings file and the libraries in the same folder.
+(cd "$scratch" && "$unpacked/usr/bin/trelinkctl" --lang en diagnose 1) ||
+    fail "trelinkctl could not diagnose the demo's ready adapter"
+echo "== the unpacked programs start"

@@ -174,6 +174,7 @@ private slots:
     void theHelpFileFollowsTheLanguageInTheProgramsFolder();
     void theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish();
     void theWindowAndTheTwinChangeTheSameFileWithNothingLost();
+    void tabLeavesTheHardwareListBothWays();
 
 private:
     void StartWindow();
@@ -939,6 +940,18 @@ void MainWindowTest::theWindowAndTheTwinChangeTheSameFileWithNothingLost() {
     QCOMPARE(QJsonDocument::fromJson(listed)[QStringLiteral("entries")][1][QStringLiteral("active")]
                  .toBool(),
              false);
+}
+
+void MainWindowTest::tabLeavesTheHardwareListBothWays() {
+    StartWindow();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ClickRow(0);
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        m_window->List()->setFocus();
+        QTest::keyClick(m_window->List(), key);
+        QVERIFY(!m_window->List()->hasFocus());
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -17,12 +17,9 @@ int Run(Session& session, const Arguments& arguments, Output& out) {
         return session.Report(
             number, false, texts.Format(QT_TRID_NOOP("ctl.deactivate.already"), {numberText}), out);
     }
-    const StateChange change = session.Commands().Deactivate(number);
-    if (!change.stateRead) return session.FileFailure(kCannotLoad, out);
-    if (change.result != kOk) return session.FileFailure(change.result, out);
     //% "Hardware %s deaktiviert."
-    return session.Report(number, true,
-                          texts.Format(QT_TRID_NOOP("ctl.deactivate.done"), {numberText}), out);
+    const std::string done = texts.Format(QT_TRID_NOOP("ctl.deactivate.done"), {numberText});
+    return session.ReportStateChange(number, session.Commands().Deactivate(number), done, out);
 }
 
 }  // namespace

@@ -25,12 +25,9 @@ int Run(Session& session, const Arguments& arguments, Output& out) {
         return session.Report(number, false,
                               texts.Format(QT_TRID_NOOP("ctl.default.already"), {numberText}), out);
     }
-    const StateChange change = session.Commands().SetDefault(number);
-    if (!change.stateRead) return session.FileFailure(kCannotLoad, out);
-    if (change.result != kOk) return session.FileFailure(change.result, out);
     //% "Hardware %s ist jetzt die Standardhardware."
-    return session.Report(number, true,
-                          texts.Format(QT_TRID_NOOP("ctl.default.done"), {numberText}), out);
+    const std::string done = texts.Format(QT_TRID_NOOP("ctl.default.done"), {numberText});
+    return session.ReportStateChange(number, session.Commands().SetDefault(number), done, out);
 }
 
 }  // namespace

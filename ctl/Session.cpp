@@ -131,6 +131,13 @@ int Session::Report(int number, bool changed, const std::string& line, Output& o
     return kDone;
 }
 
+int Session::ReportStateChange(int number, const StateChange& change, const std::string& line,
+                               Output& out) const {
+    if (!change.stateRead) return FileFailure(kCannotLoad, out);
+    if (change.result != kOk) return FileFailure(change.result, out);
+    return Report(number, true, line, out);
+}
+
 Output::Json Session::Code(Result code) const {
     return {{"code", code},
             {"description", m_errors.Description(code)},

@@ -52,6 +52,9 @@ public:
     // The end of a command on one entry: whether it changed anything, the entry as it is now,
     // and the line for people.
     int Report(int number, bool changed, const std::string& line, Output& out) const;
+    // What a state write of the entry came to: line when it was made, else why not.
+    int ReportStateChange(int number, const StateChange& change, const std::string& line,
+                          Output& out) const;
     // A code with its description and remedy in the chosen language.
     Output::Json Code(Result code) const;
     // The exit code and reason for a failure of the document; kDone for kOk.

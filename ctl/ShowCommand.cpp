@@ -1,4 +1,3 @@
-#include <array>
 #include <string_view>
 
 #include "commands/EntryDetails.h"
@@ -15,19 +14,6 @@ namespace trelink::ctl {
 
 namespace {
 
-// The file's names of the type codes, indexed by code.
-constexpr std::array<std::string_view, 19> kTypeNames{
-    "PT_VOID",   "PT_BOOL",  "PT_SINT",     "PT_INT",           "PT_DINT",
-    "PT_BYTE",   "PT_WORD",  "PT_DWORD",    "PT_REAL",          "PT_LREAL",
-    "PT_STRING", "PT_TIME",  "PT_SUBRANGE", "PT_SUBRANGE_REAL", "PT_SUBRANGE_LREAL",
-    "PT_ENUM",   "PT_USINT", "PT_UINT",     "PT_UDINT"};
-
-std::string TypeName(std::int32_t type) {
-    return type >= 0 && static_cast<std::size_t>(type) < kTypeNames.size()
-               ? std::string(kTypeNames[static_cast<std::size_t>(type)])
-               : std::to_string(type);
-}
-
 // What the value dialog would allow: the bounds of a clamped number or the choices of a list.
 std::string Range(const ParameterDefinition& record, const Catalogue& texts) {
     //% "nicht änderbar"
@@ -42,11 +28,13 @@ std::string Range(const ParameterDefinition& record, const Catalogue& texts) {
 }
 
 Output::Json SettingJson(const ParameterDefinition& record) {
-    Output::Json setting = {
-        {"name", record.name},           {"displayName", record.displayName},
-        {"value", record.value},         {"unit", record.unit},
-        {"type", TypeName(record.type)}, {"editable", EditRowFor(record).has_value()},
-        {"default", record.defaultValue}};
+    Output::Json setting = {{"name", record.name},
+                            {"displayName", record.displayName},
+                            {"value", record.value},
+                            {"unit", record.unit},
+                            {"type", ParameterTypeName(record.type)},
+                            {"editable", EditRowFor(record).has_value()},
+                            {"default", record.defaultValue}};
     if (record.type == PT_SUBRANGE) {
         setting["minimum"] = record.minimum;
         setting["maximum"] = record.maximum;
@@ -74,7 +62,8 @@ void ShowSettings(Session& session, int number, Output& out) {
     for (const auto& record : records) {
         settings.push_back(SettingJson(*record));
         table.AddRow({record->displayName, record->name, record->value, record->unit,
-                      TypeName(record->type), Range(*record, texts), record->defaultValue});
+                      ParameterTypeName(record->type), Range(*record, texts),
+                      record->defaultValue});
     }
     out.Object()["settings"] = std::move(settings);
     out.Line(texts.Numbered(Msg::kCaptionSettings));

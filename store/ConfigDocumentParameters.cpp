@@ -1,6 +1,5 @@
 // Settings of the hardware types: their definitions in the catalogue and their values in the
 // hardware entries.
-#include <array>
 #include <string_view>
 
 #include "store/ConfigDocument.h"
@@ -8,20 +7,11 @@
 
 namespace trelink {
 
-namespace {
-
-// Indexed by type code.
-constexpr std::array<std::string_view, 19> kTypeNames{
-    "PT_VOID",   "PT_BOOL",  "PT_SINT",     "PT_INT",           "PT_DINT",
-    "PT_BYTE",   "PT_WORD",  "PT_DWORD",    "PT_REAL",          "PT_LREAL",
-    "PT_STRING", "PT_TIME",  "PT_SUBRANGE", "PT_SUBRANGE_REAL", "PT_SUBRANGE_LREAL",
-    "PT_ENUM",   "PT_USINT", "PT_UINT",     "PT_UDINT"};
-
-}  // namespace
+namespace {}  // namespace
 
 std::int32_t ConfigDocument::ParameterTypeFromName(const std::string& typeName) {
-    for (std::size_t code = 0; code < kTypeNames.size(); ++code) {
-        if (kTypeNames[code] == typeName) return static_cast<std::int32_t>(code);
+    for (std::int32_t code = PT_VOID; code <= PT_UDINT; ++code) {
+        if (ParameterTypeName(code) == typeName) return code;
     }
     return PT_VOID;
 }

@@ -1,5 +1,8 @@
 #include "store/ParameterDefinition.h"
 
+#include <array>
+#include <string_view>
+
 #include "services/IntText.h"
 #include "store/ConfigDocument.h"
 #include "store/XmlElements.h"
@@ -7,6 +10,13 @@
 namespace trelink {
 
 namespace {
+
+// The names of the type codes in the file, indexed by code.
+constexpr std::array<std::string_view, 19> kTypeNames{
+    "PT_VOID",   "PT_BOOL",  "PT_SINT",     "PT_INT",           "PT_DINT",
+    "PT_BYTE",   "PT_WORD",  "PT_DWORD",    "PT_REAL",          "PT_LREAL",
+    "PT_STRING", "PT_TIME",  "PT_SUBRANGE", "PT_SUBRANGE_REAL", "PT_SUBRANGE_LREAL",
+    "PT_ENUM",   "PT_USINT", "PT_UINT",     "PT_UDINT"};
 
 constexpr std::size_t kTypeIdPrefixLength = 4;
 constexpr int kTypeNumberMask = 0xFF;
@@ -79,6 +89,12 @@ std::unique_ptr<ParameterDefinition> ParameterDefinitionList::TakeFirst() {
     std::unique_ptr<ParameterDefinition> first = std::move(m_records.front());
     m_records.erase(m_records.begin());
     return first;
+}
+
+std::string ParameterTypeName(std::int32_t type) {
+    return type >= 0 && static_cast<std::size_t>(type) < kTypeNames.size()
+               ? std::string(kTypeNames[static_cast<std::size_t>(type)])
+               : std::to_string(type);
 }
 
 std::string TypeElementName(int type) {

@@ -34,6 +34,9 @@ enum ParameterType : std::int32_t {
     PT_UDINT = 18,
 };
 
+// The file's name of a type code ("PT_BYTE"); the number itself for a code without a name.
+std::string ParameterTypeName(std::int32_t type);
+
 // One setting of a hardware type, and once read for an entry, that entry's value.
 class ParameterDefinition {
 public:

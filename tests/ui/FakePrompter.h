@@ -26,7 +26,6 @@ public:
 
     // What went wrong so far: unexpected or mismatched prompts, and expected ones not asked.
     QStringList Failures() const;
-    int Pending() const { return static_cast<int>(m_expected.size()); }
     void Reset();
 
     void ShowMessage(QWidget* parent, const QString& text, Icon icon) override;

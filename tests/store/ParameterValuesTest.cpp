@@ -9,7 +9,6 @@ namespace trelink {
 namespace {
 
 using test::TypeEntry;
-using Children = std::vector<std::pair<std::string, std::string>>;
 
 class ParameterValuesTest : public test::DocumentFixture {
 protected:
@@ -23,15 +22,16 @@ protected:
         record.value = value;
         return m_document.WriteParameterValue(hardwareNumber, &record);
     }
-    // Names and texts of the children of entry n as the saved file holds them.
-    Children SavedEntry(int n) {
+    // "name:text" of each child of entry n as the saved file holds them.
+    std::string SavedEntry(int n) {
         pugi::xml_document saved;
         EXPECT_TRUE(saved.load_file(m_path.c_str()));
         pugi::xml_node hardware = saved.document_element().child("configuration").child("Hardware");
         for (int i = 1; i < n; ++i) hardware = hardware.next_sibling("Hardware");
-        Children children;
+        std::string children;
         for (pugi::xml_node child : hardware.children()) {
-            children.emplace_back(child.name(), child.text().get());
+            children +=
+                std::string(children.empty() ? "" : " ") + child.name() + ":" + child.text().get();
         }
         return children;
     }
@@ -71,7 +71,7 @@ TEST_F(ParameterValuesTest, WritingChangesOnlyTheFirstExistingElementAndNeverCre
     OpenCatalogue(TypeEntry("1", "<DeviceNr>3</DeviceNr>") + TypeEntry("1") +
                   TypeEntry("5", "<Port>COM2</Port><Port>COM3</Port>"));
     EXPECT_EQ(Write(1, "DeviceNr", "9"), kOk);
-    EXPECT_EQ(SavedEntry(1)[4], Children::value_type("DeviceNr", "9"));
+    EXPECT_EQ(SavedEntry(1), "IsActive:0 IsDefault:0 ErrorCode:0 HWType:1 DeviceNr:9");
     EXPECT_EQ(Saves(), 1);
 
     const std::string before = test::ReadFile(m_path);
@@ -81,7 +81,7 @@ TEST_F(ParameterValuesTest, WritingChangesOnlyTheFirstExistingElementAndNeverCre
     EXPECT_EQ(test::ReadFile(m_path), before);
 
     EXPECT_EQ(Write(3, "Port", "COM9"), kOk);
-    EXPECT_EQ(SavedEntry(3)[4].second + SavedEntry(3)[5].second, "COM9COM3");
+    EXPECT_EQ(SavedEntry(3), "IsActive:0 IsDefault:0 ErrorCode:0 HWType:5 Port:COM9 Port:COM3");
     EXPECT_EQ(Read(3, "Port").value, "COM9") << "reading takes the element that writing changes";
     EXPECT_EQ(m_document.WriteParameterValue(1, nullptr), kInvalidPointer);
 }
@@ -104,18 +104,13 @@ TEST_F(ParameterValuesTest, RepeatedNamesGiveEqualSettingsAndTheFirstDisplayName
 TEST_F(ParameterValuesTest, AddedEntryGetsFixedChildrenThenEachDefaultInCatalogueOrder) {
     OpenCatalogue(TypeEntry("3"), 49);
     EXPECT_EQ(m_document.AddHardwareOfType(1), kOk);
-    EXPECT_EQ(SavedEntry(2), (Children{{"IsActive", "0"},
-                                       {"IsDefault", "0"},
-                                       {"ErrorCode", "0"},
-                                       {"HWType", "1"},
-                                       {"DeviceNr", "1"},
-                                       {"Baudrate", "500"},
-                                       {"Timeout", "15"},
-                                       {"Comment", ""}}));
+    EXPECT_EQ(SavedEntry(2),
+              "IsActive:0 IsDefault:0 ErrorCode:0 HWType:1 DeviceNr:1 Baudrate:500 "
+              "Timeout:15 Comment:");
     EXPECT_EQ(m_document.AddHardwareOfType(3), kOk);  // "Resources" lists nothing
-    EXPECT_EQ(SavedEntry(3).size(), 4u);
-    EXPECT_EQ(m_document.AddHardware("Simulator"), kOk);
-    EXPECT_EQ(SavedEntry(4).back(), Children::value_type("Speed", ""));  // no "Default"
+    EXPECT_EQ(SavedEntry(3), "IsActive:0 IsDefault:0 ErrorCode:0 HWType:3");
+    EXPECT_EQ(m_document.AddHardware("Simulator"), kOk);  // "Speed" has no "Default"
+    EXPECT_EQ(SavedEntry(4), "IsActive:0 IsDefault:0 ErrorCode:0 HWType:9 Channel: Speed:");
     EXPECT_EQ(m_document.AddHardware("simulator"), kUnknownTypeName);
     EXPECT_EQ(Saves(), 3);
 }

@@ -75,7 +75,9 @@ std::string BuildElf(const std::vector<ElfSection>& sections) {
     header.e_shstrndx = Elf64_Half(table.size() - 1);
     for (const Elf64_Shdr& entry : table) Append(out, entry);
     std::memcpy(out.data(), &header, sizeof header);
-    std::memcpy(&out[sizeof header], segments.data(), segments.size() * sizeof(Elf64_Phdr));
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        std::memcpy(&out[sizeof header + i * sizeof(Elf64_Phdr)], &segments[i], sizeof(Elf64_Phdr));
+    }
     return out;
 }
 

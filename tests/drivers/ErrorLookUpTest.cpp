@@ -3,10 +3,8 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <optional>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "drivers/ErrorLookUp.h"
@@ -16,21 +14,16 @@
 namespace trelink::test {
 namespace {
 
-constexpr std::int32_t kGerman = 49;
-constexpr std::int32_t kEnglish = 44;
 constexpr std::int32_t kToolBufferCapacity = 255;
+using TextFunction = decltype(::GetErrorDescription);
 
 class ErrorLookUpTest : public ::testing::Test {
 protected:
-    using TextFunction = decltype(::GetErrorDescription);
-
     std::string Ask(TextFunction* function, std::int32_t code) const {
         char buffer[kToolBufferCapacity + 1] = {};
         function(code, kToolBufferCapacity, buffer);
         return buffer;
     }
-    std::string Description(std::int32_t code) const { return Ask(m_description, code); }
-    std::string Solution(std::int32_t code) const { return Ask(m_solution, code); }
 
     LoadedLibrary m_library{"libErrorLookUp.so"};
     TextFunction* m_description = m_library.Get<TextFunction>("GetErrorDescription");
@@ -38,43 +31,42 @@ protected:
     decltype(&::SetLanguage) m_setLanguage = m_library.Get<decltype(::SetLanguage)>("SetLanguage");
 };
 
-// German until another known language is chosen; an unknown code gets a text naming it.
-TEST_F(ErrorLookUpTest, DescriptionsComeInTheLastKnownLanguageChosen) {
-    // No language: the lookup follows without a SetLanguage.
-    const std::tuple<std::optional<std::int32_t>, std::int32_t, const char*> steps[] = {
-        {std::nullopt, 0, "Das Gerät ist betriebsbereit."},
-        {-49, std::numeric_limits<std::int32_t>::min(), "Unbekannter Fehler -2147483648."},
-        {kEnglish, 0, "The device is ready for operation."},
-        {0, -6, "Unknown error -6."},
-        {kGerman, 12345, "Unbekannter Fehler 12345."},
-    };
-    for (const auto& [language, code, description] : steps) {
-        if (language) m_setLanguage(*language);
-        EXPECT_EQ(Description(code), description) << language.value_or(0) << " " << code;
+// German until another known language is chosen; an unknown code gets texts naming it.
+TEST_F(ErrorLookUpTest, TextsComeInTheLastKnownLanguageChosen) {
+    EXPECT_EQ(Ask(m_description, 0), "Das Gerät ist betriebsbereit.");
+    const std::pair<std::int32_t, const char*> steps[] = {{-49, "Unbekannter Fehler -2147483648."},
+                                                          {44, "Unknown error -2147483648."},
+                                                          {0, "Unknown error -2147483648."},
+                                                          {49, "Unbekannter Fehler -2147483648."}};
+    for (const auto& [language, description] : steps) {
+        m_setLanguage(language);
+        const std::int32_t code = std::numeric_limits<std::int32_t>::min();
+        EXPECT_EQ(Ask(m_description, code), description) << language;
+        EXPECT_NE(Ask(m_solution, code).find(std::to_string(code)), std::string::npos) << language;
     }
-    EXPECT_NE(Solution(-6).find("-6"), std::string::npos);
 }
 
 TEST_F(ErrorLookUpTest, EveryKnownCodeHasItsOwnTextsInBothLanguagesThatFitTheToolsBuffer) {
     std::vector<std::int32_t> codes = {0, 41233, 41238, 41240, 41241, 41245, 41246};
     codes.insert(codes.end(), sim::kAllErrorCodes.begin(), sim::kAllErrorCodes.end());
-    for (const std::int32_t language : {kGerman, kEnglish}) {
+    for (const std::int32_t language : {49, 44}) {
         m_setLanguage(language);
         std::set<std::string> descriptions;
         for (const std::int32_t code : codes) {
-            for (const std::string& text : {Description(code), Solution(code)}) {
+            for (const std::string& text : {Ask(m_description, code), Ask(m_solution, code)}) {
                 EXPECT_GT(text.size(), 10u) << code;
                 EXPECT_LT(text.size(), static_cast<std::size_t>(kToolBufferCapacity - 1)) << code;
                 EXPECT_EQ(text.find(std::to_string(code)), std::string::npos)
                     << code << " fell through to the unknown-code text: " << text;
             }
-            EXPECT_TRUE(descriptions.insert(Description(code)).second) << code;
+            EXPECT_TRUE(descriptions.insert(Ask(m_description, code)).second) << code;
         }
     }
 }
 
+// "Das Gerät ...": the 'ä' takes bytes 7 and 8.
 TEST_F(ErrorLookUpTest, WritesNoMoreThanTheCapacityAndNeverCutsACharacter) {
-    const std::string full = Description(0);  // "Das Gerät ...": 'ä' takes bytes 7 and 8
+    const std::string full = Ask(m_description, 0);
     constexpr char kSentinel = '#';
     for (std::int32_t capacity = -2; capacity <= static_cast<std::int32_t>(full.size()) + 2;
          ++capacity) {
@@ -92,11 +84,6 @@ TEST_F(ErrorLookUpTest, WritesNoMoreThanTheCapacityAndNeverCutsACharacter) {
         EXPECT_NE(static_cast<unsigned char>(full[written.size()]) & 0xC0, 0x80) << capacity;
         EXPECT_GE(written.size() + 2, std::min<std::size_t>(allowed - 1, full.size()));
     }
-    char buffer[12];
-    m_description(0, 9, buffer);
-    EXPECT_STREQ(buffer, "Das Ger");
-    m_description(0, 10, buffer);
-    EXPECT_STREQ(buffer, "Das Gerä");
     m_description(0, 100, nullptr);
     m_solution(0, 100, nullptr);
 }

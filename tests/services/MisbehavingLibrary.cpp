@@ -11,14 +11,12 @@ std::string g_calls;
 std::int32_t g_setXMLFileResult = 0;
 std::int32_t g_connectResult = 0;
 std::int32_t g_scanResult = 0;
-std::uint8_t g_scanCount = 3;
-std::uint8_t g_scanNodes[] = {5, 6, 7};
 constexpr std::int32_t kHandle = 7;
 constexpr std::int32_t kDisconnectResult = 99;
 
-void Record(const std::string& call) {
-    if (!g_calls.empty()) g_calls += ' ';
-    g_calls += call;
+std::int32_t Record(const std::string& call, std::int32_t result = 0) {
+    g_calls += (g_calls.empty() ? "" : " ") + call;
+    return result;
 }
 }  // namespace
 
@@ -29,7 +27,6 @@ EXPORTED const char* MisbehavingCalls() {
 EXPORTED void MisbehavingReset() {
     g_calls.clear();
     g_setXMLFileResult = g_connectResult = g_scanResult = 0;
-    g_scanCount = 3;
 }
 EXPORTED void MisbehavingSetResults(std::int32_t setXMLFile, std::int32_t connect,
                                     std::int32_t scan) {
@@ -38,37 +35,31 @@ EXPORTED void MisbehavingSetResults(std::int32_t setXMLFile, std::int32_t connec
     g_scanResult = scan;
 }
 
-// The bus driver; SetHardwareID is missing on purpose.
+// The bus driver; SetHardwareID is missing on purpose, and Disconnect answers what no caller
+// may take for a result.
 EXPORTED std::int32_t SetXMLFile(const char* fileName) {
-    Record(std::string("SetXMLFile(") + (fileName ? fileName : "null") + ")");
-    return g_setXMLFileResult;
+    return Record(std::string("SetXMLFile(") + (fileName ? fileName : "null") + ")",
+                  g_setXMLFileResult);
 }
 EXPORTED std::int32_t ConnectDiagnosis(std::int32_t hardwareNumber, std::int32_t* handle) {
-    Record("ConnectDiagnosis(" + std::to_string(hardwareNumber) + "," + std::to_string(*handle) +
-           ")");
+    const std::string call =
+        "ConnectDiagnosis(" + std::to_string(hardwareNumber) + "," + std::to_string(*handle) + ")";
     if (g_connectResult == 0) *handle = kHandle;
-    return g_connectResult;
+    return Record(call, g_connectResult);
 }
 EXPORTED std::int32_t Disconnect(std::int32_t handle) {
-    Record("Disconnect(" + std::to_string(handle) + ")");
-    return kDisconnectResult;
+    return Record("Disconnect(" + std::to_string(handle) + ")", kDisconnectResult);
 }
 EXPORTED std::int32_t ScanBus(std::int32_t handle, std::uint8_t* count, std::uint8_t** buffer) {
-    Record("ScanBus(" + std::to_string(handle) + ")");
-    if (g_scanResult != 0) return g_scanResult;
-    *count = g_scanCount;
-    *buffer = new std::uint8_t[g_scanCount];
-    std::memcpy(*buffer, g_scanNodes, g_scanCount);
-    return 0;
+    *count = 0;
+    *buffer = nullptr;
+    return Record("ScanBus(" + std::to_string(handle) + ")", g_scanResult);
 }
-EXPORTED std::int32_t Delete(std::uint8_t* buffer) {
-    Record("Delete");
-    delete[] buffer;
-    return 0;
+EXPORTED std::int32_t Delete(std::uint8_t*) {
+    return Record("Delete");
 }
 EXPORTED std::int32_t SaveProprietaryConfiguration() {
-    Record("SaveProprietaryConfiguration");
-    return 0;
+    return Record("SaveProprietaryConfiguration");
 }
 
 // The error lookup: never terminates and fills every byte it is allowed; GetSolution is missing.

@@ -4,8 +4,6 @@
 #include <memory>
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "services/SharedLibrary.h"
 
 namespace trelink::test {
@@ -19,23 +17,17 @@ class MisbehavingLibrary {
 public:
     explicit MisbehavingLibrary(const std::string& bareName)
         : m_library(SharedLibrary::Open(bareName, kMisbehavingFolder)) {
-        if (m_library) Reset();
+        if (m_library) m_library->Entry<void (*)()>("MisbehavingReset")();
     }
 
     bool IsLoaded() const { return m_library != nullptr; }
-    std::string Calls() const { return Call<const char* (*)()>("MisbehavingCalls")(); }
-    void Reset() const { Call<void (*)()>("MisbehavingReset")(); }
+    std::string Calls() const { return m_library->Entry<const char* (*)()>("MisbehavingCalls")(); }
     void SetResults(std::int32_t setXMLFile, std::int32_t connect, std::int32_t scan) const {
-        Call<void (*)(std::int32_t, std::int32_t, std::int32_t)>("MisbehavingSetResults")(
-            setXMLFile, connect, scan);
+        m_library->Entry<void (*)(std::int32_t, std::int32_t, std::int32_t)>(
+            "MisbehavingSetResults")(setXMLFile, connect, scan);
     }
 
 private:
-    template <typename Function>
-    Function Call(const char* name) const {
-        return m_library->Entry<Function>(name);
-    }
-
     std::unique_ptr<SharedLibrary> m_library;
 };
 

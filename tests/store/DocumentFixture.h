@@ -1,12 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <string>
-#include <string_view>
 
 #include <gtest/gtest.h>
 
-#include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
 #include "tests/common/ConfigEntries.h"
 #include "tests/common/TempDir.h"
@@ -24,12 +21,10 @@ protected:
         m_system.saves = 0;
     }
     // A file whose root element holds body.
-    void Open(const std::string& body) {
-        OpenFile("<?xml version=\"1.0\"?>\n<Root>" + body + "</Root>\n");
-    }
+    void Open(const std::string& body) { OpenFile("<Root>" + body + "</Root>"); }
     // The catalogue of tests/data with entries in its "configuration".
     void OpenCatalogue(const std::string& entries, int language = 0) {
-        std::string xml = ReadFile(std::string(TRELINK_TEST_DATA) + "/catalogue/catalogue.xml");
+        std::string xml = ReadFile(TRELINK_TEST_DATA "/catalogue/catalogue.xml");
         const std::string empty = "<configuration></configuration>";
         xml.replace(xml.find(empty), empty.size(),
                     "<configuration>" + entries + "</configuration>");

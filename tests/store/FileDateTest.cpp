@@ -3,6 +3,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+
 #include <gtest/gtest.h>
 
 #include "tests/common/TempDir.h"
@@ -12,15 +16,20 @@ namespace {
 
 constexpr long long kFifthOfMarch2002 = 1015286400;  // 00:00:00 UTC
 
+// Asked in a zone fourteen hours ahead, where the last second of the day is the next day.
 TEST(FileDateTest, UnixSecondsBecomeTheUtcCalendarDay) {
+    ::setenv("TZ", "XST-14", 1);
+    ::tzset();
     EXPECT_EQ(FileDate::FromUnixSeconds(kFifthOfMarch2002).ToText(), "05.03.2002");
     EXPECT_EQ(FileDate::FromUnixSeconds(kFifthOfMarch2002 + 86399).ToText(), "05.03.2002");
     EXPECT_EQ(FileDate::FromUnixSeconds(kFifthOfMarch2002 - 1).ToText(), "04.03.2002");
     EXPECT_EQ(FileDate::FromUnixSeconds(-3600).ToText(), "31.12.1969");
     EXPECT_EQ(FileDate::FromUnixSeconds(951782400).ToText(), "29.02.2000");
     // Times no calendar of four-digit years holds stay within it.
-    EXPECT_EQ(FileDate::FromUnixSeconds(9223372036854775807LL).ToText(), "31.12.9999");
-    EXPECT_EQ(FileDate::FromUnixSeconds(-9223372036854775807LL - 1).ToText(), "01.01.0001");
+    EXPECT_EQ(FileDate::FromUnixSeconds(LLONG_MAX).ToText(), "31.12.9999");
+    EXPECT_EQ(FileDate::FromUnixSeconds(LLONG_MIN).ToText(), "01.01.0001");
+    ::unsetenv("TZ");
+    ::tzset();
 }
 
 TEST(FileDateTest, BirthTimeWinsOverAnOlderModificationTime) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -17,26 +18,65 @@ public:
     using MenuHandler = std::function<QAction*(QMenu&)>;
     using QuestionHandler = std::function<void()>;
 
-    void ExpectMessage(const QString& text, Icon icon);
+    void ExpectMessage(const QString& text, Icon icon) {
+        Expected& expected = Add(Kind::kMessage);
+        expected.text = text;
+        expected.icon = icon;
+    }
     // Answers with answer after checking that preselected is the default; onAsked runs first.
     void ExpectQuestion(const QString& text, Icon icon, Answer preselected, Answer answer,
-                        QuestionHandler onAsked = {});
-    void ExpectDialog(DialogHandler handler);
-    void ExpectMenu(MenuHandler handler);
+                        QuestionHandler onAsked = {}) {
+        m_expected.append(
+            {Kind::kQuestion, text, icon, preselected, answer, std::move(onAsked), {}, {}});
+    }
+    void ExpectDialog(DialogHandler handler) { Add(Kind::kDialog).dialog = std::move(handler); }
+    void ExpectMenu(MenuHandler handler) { Add(Kind::kMenu).menu = std::move(handler); }
 
     // What went wrong so far: unexpected or mismatched prompts, and expected ones not asked.
-    QStringList Failures() const;
-    void Reset();
+    QStringList Failures() const {
+        QStringList failures = m_failures;
+        for (const Expected& expected : m_expected)
+            failures.append(QStringLiteral("expected but never asked: %1").arg(expected.text));
+        return failures;
+    }
+    void Reset() {
+        m_expected.clear();
+        m_failures.clear();
+    }
 
-    void ShowMessage(QWidget* parent, const QString& text, Icon icon) override;
-    Answer AskYesNo(QWidget* parent, const QString& text, Icon icon, Answer preselected) override;
-    int RunDialog(QDialog& dialog) override;
-    QAction* PopUpMenu(QMenu& menu, const QPoint& screenPosition) override;
+    void ShowMessage(QWidget*, const QString& text, Icon icon) override {
+        const Expected expected = Take(Kind::kMessage, text);
+        if (expected.kind == Kind::kMessage && (expected.text != text || expected.icon != icon)) {
+            m_failures.append(QStringLiteral("message \"%1\" (icon %2) where \"%3\" (icon %4) "
+                                             "was expected")
+                                  .arg(text)
+                                  .arg(static_cast<int>(icon))
+                                  .arg(expected.text)
+                                  .arg(static_cast<int>(expected.icon)));
+        }
+    }
+    Answer AskYesNo(QWidget*, const QString& text, Icon icon, Answer preselected) override {
+        const Expected expected = Take(Kind::kQuestion, text);
+        if (expected.kind != Kind::kQuestion) return Answer::No;
+        if (expected.text != text || expected.icon != icon || expected.preselected != preselected)
+            m_failures.append(
+                QStringLiteral("question \"%1\" differs from the one expected").arg(text));
+        if (expected.onAsked) expected.onAsked();
+        return expected.answer;
+    }
+    int RunDialog(QDialog& dialog) override {
+        const Expected expected = Take(Kind::kDialog, dialog.windowTitle());
+        return expected.dialog ? expected.dialog(dialog) : int(QDialog::Rejected);
+    }
+    QAction* PopUpMenu(QMenu& menu, const QPoint&) override {
+        const Expected expected = Take(Kind::kMenu, QStringLiteral("context menu"));
+        return expected.menu ? expected.menu(menu) : nullptr;
+    }
 
 private:
-    enum class Kind { kMessage, kQuestion, kDialog, kMenu };
+    enum class Kind { kNone, kMessage, kQuestion, kDialog, kMenu };
     struct Expected {
-        Kind kind;
+        Kind kind = Kind::kNone;
         QString text;
         Icon icon = Icon::None;
         Answer preselected = Answer::Ok;
@@ -46,8 +86,19 @@ private:
         MenuHandler menu;
     };
 
+    Expected& Add(Kind kind) {
+        m_expected.append(Expected());
+        m_expected.last().kind = kind;
+        return m_expected.last();
+    }
     // The next expectation when it is of that kind; otherwise records a failure.
-    bool Take(Kind kind, const QString& what, Expected& expected);
+    Expected Take(Kind kind, const QString& what) {
+        if (m_expected.isEmpty() || m_expected.first().kind != kind) {
+            m_failures.append(QStringLiteral("unexpected prompt: %1").arg(what));
+            return {};
+        }
+        return m_expected.takeFirst();
+    }
 
     QList<Expected> m_expected;
     QStringList m_failures;

@@ -132,63 +132,709 @@ QStringList WordsIn(const QStringList& texts, const QSet<QString>& words) {
     return found;
 }
 
+// The status text of a diagnosis of the code, without its time stamp.
+QString StatusOf(Result code) {
+    const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
+    return StringTable::Format(Msg::kDeviceStatus, {QString::fromStdString(texts.Description(code)),
+                                                    QString::fromStdString(texts.Remedy(code))});
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() {
+        QVERIFY(StringTable::InstallBuiltInCatalogue());
+        QVERIFY2(QFile::exists(DemoCopy::BinFolder() + QStringLiteral("/demo/trelinkconfig.xml")),
+                 "the demo configuration is built beside the tests");
+    }
+    void init() {
+        m_prompter.Reset();
+        m_demo = std::make_unique<DemoCopy>();
+        QVERIFY(m_demo->IsValid());
+        m_demo->WriteStandardSettings();
+    }
+    void cleanup() {
+        // The program keeps its catalogue to the end; here the next window starts afresh.
+        if (m_window) m_window->Language().Catalogue().Unload();
+        m_window.reset();
+        m_document.reset();
+        m_demo.reset();
+        m_libraryFolder = DemoCopy::BinFolder().toStdString();
+        m_helpFilePath = ProgramFilePath();
+        m_catalogueFolder.clear();
+        const QStringList failures = m_prompter.Failures();
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    }
 
-    void startUpShowsEveryEntryWithTypeStateAndProbeResult();
-    void startUpWithoutALoadableFileReportsLine182_data();
-    void startUpWithoutALoadableFileReportsLine182();
-    void readOnlyConfigurationShowsMessage137OnceAndChangesNoErrorCode();
-    void addOfferLeavesOutTypeWithMissingDriverFile();
-    void addWithinMaxNumHWAddsTheEntryAndProbesEveryEntry();
-    void addBeyondMaxNumHWShowsMessage115AndAddsNothing();
-    void activateIsRefusedBesideAnIncompatibleTypeAndElseAsksTheDriverToSave();
-    void setDefaultClearsOtherDefaultsAndKeepsTheirActiveState();
-    void removeKeepsTheSelectedRowIndex();
-    void contextMenuEnablesEntriesByTheSelectedEntry();
-    void checkWithFindingsShowsThemSortedInTheErrorList();
-    void leavingWithFindingsAnsweredNoKeepsTheWindow();
-    void withoutFindingsTheCheckSays118AndLeavingClosesAtOnce();
-    void selectingAnEntryFillsAllThreePagesWhicheverIsShown();
-    void aMissingDriverFileShowsNeitherVersionNorDate();
-    void theReadyAdaptersScanListsItsNodesInOrder();
-    void aFailingAdapterShowsItsTextsAndAsksNothing();
-    void aNewDeviceNumberReachesTheAdapterBeforeItIsStored();
-    void decliningAFailedTransferShowsTheStoredNumberAgain();
-    void aValueBeyondItsBoundsIsStoredClamped();
-    void aFirstStartWithoutAStoredLanguageRunsInEnglish();
-    void switchingTheLanguageRetextsAndEmptiesTheWindow();
-    void aCatalogueThatCannotBeLoadedKeepsTheChosenNumberAndGerman();
-    void anUnknownLanguageNumberIsUsedButChecksNoMenuEntry();
-    void theHelpFileFollowsTheLanguageInTheProgramsFolder();
-    void theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish();
-    void theWindowAndTheTwinChangeTheSameFileWithNothingLost();
-    void tabLeavesTheHardwareListBothWays();
+    void startUpShowsEveryEntryWithTypeStateAndProbeResult() {
+        StartWindow();
+        HardwareList* list = m_window->List();
+        QVERIFY(m_window->IsInitialised());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelink-Zazorudevoza"));
+        QVERIFY(Button("leaveButton")->isDefault());
+        QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("Hardwarename"));
+        QCOMPARE(list->rowCount(), 3);
+        QCOMPARE(list->item(0, 0)->text(), QStringLiteral("1"));
+        QCOMPARE(list->item(0, 1)->text(), kPlugOnAdapter);
+        QCOMPARE(list->item(1, 1)->text(), kAdapterBox);
+        QCOMPARE(list->item(2, 1)->text(), kCard);
+        QCOMPARE(ImageAt(0, 1), int(HardwareImageList::kPlugOnAdapter));
+        QCOMPARE(ImageAt(1, 1), int(HardwareImageList::kAdapterBox));
+        QCOMPARE(ImageAt(2, 1), int(HardwareImageList::kCardType2));
+        QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActiveDefault));
+        QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActive));
+        QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kInactive));
+        QVERIFY(!list->item(1, 2)->icon().isNull());
+
+        // The probe stored each connection test: the adapter of entry 1 answers, the others fail.
+        QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
+        QVERIFY(m_demo->ReadEntry(2).errorCode != kOk);
+        QVERIFY(m_demo->ReadEntry(3).errorCode != kOk);
+        QCOMPARE(ImageAt(0, 0), int(HardwareList::kNoImage));
+        QCOMPARE(ImageAt(1, 0), int(HardwareImageList::kWarning));
+        QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
+
+        QCOMPARE(m_window->Pages().Tabs()->count(), 3);
+        QCOMPARE(m_window->Pages().Tabs()->tabText(2), QStringLiteral("Einstellungen"));
+        QVERIFY(m_window->Pages().DiagnoseButton()->isVisible());
+        QVERIFY(!m_window->Pages().DriverList()->isVisible());
+        QVERIFY(!Button("removeButton")->isEnabled());
+        QVERIFY(!m_window->Pages().DiagnoseButton()->isEnabled());
+        QCOMPARE(list->SelectedRow(), -1);
+    }
+    void startUpWithoutALoadableFileReportsLine182_data() {
+        QTest::addColumn<QByteArray>("settings");       // empty: the standard settings
+        QTest::addColumn<QByteArray>("configuration");  // empty: the demo as it is
+        QTest::addColumn<int>("code");
+        QTest::newRow("no XMLConfig section")
+            << QByteArray("[Options]\nLanguage=49\n") << QByteArray() << -3;
+        QTest::newRow("empty value")
+            << QByteArray("[XMLConfig]\nConfigfilename=\n") << QByteArray() << -3;
+        QTest::newRow("broken file")
+            << QByteArray() << QByteArray("<TrelinkConfig><configuration>") << 41233;
+    }
+    void startUpWithoutALoadableFileReportsLine182() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, configuration);
+        QFETCH(int, code);
+        SetErrorCodes(7, 8, 9);
+        if (!settings.isEmpty()) m_demo->WriteSettings(settings);
+        if (!configuration.isEmpty()) {
+            QFile file(m_demo->ConfigPath());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(configuration);
+        }
+        m_prompter.ExpectMessage(
+            QStringLiteral("Internal error: Modul: TrelinkkonfiguratorDlg Line: 182 Code: %1")
+                .arg(code),
+            Prompter::Icon::Stop);
+        StartWindow();
+        // Shown without probe, language, columns, rows or tabs; the file was not touched.
+        QVERIFY(m_window->isVisible());
+        QVERIFY(!m_window->IsInitialised());
+        QCOMPARE(m_window->List()->columnCount(), 0);
+        QCOMPARE(m_window->List()->rowCount(), 0);
+        QCOMPARE(m_window->Pages().Tabs()->count(), 0);
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelinkkonfigurator"));
+        // A half set-up window changes nothing: the add command offers nothing.
+        QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+        if (configuration.isEmpty()) QCOMPARE(m_demo->ReadEntry(2).errorCode, 8);
+    }
+    void readOnlyConfigurationShowsMessage137OnceAndChangesNoErrorCode() {
+        SetErrorCodes(7, 8, 9);
+        const QByteArray before = m_demo->ConfigBytes();
+        QVERIFY(QFile::setPermissions(m_demo->ConfigPath(), QFile::ReadOwner | QFile::ReadGroup));
+        m_prompter.ExpectMessage(
+            QStringLiteral("Fehler beim Speichern der Konfigurationsdatei. Die Datei ist eventuell "
+                           "schreibgeschützt, oder Sie verfügen nicht über die notwendigen "
+                           "Zugriffsrechte."),
+            Prompter::Icon::Stop);
+        StartWindow();
+        QCOMPARE(m_demo->ConfigBytes(), before);
+        QCOMPARE(m_window->List()->rowCount(), 3);
+    }
+    void addOfferLeavesOutTypeWithMissingDriverFile() {
+        StartWindow();
+        QStringList offered;
+        m_prompter.ExpectDialog([&offered](QDialog& dialog) {
+            offered = ItemTexts(*static_cast<AddHardwareDialog&>(dialog).NameList());
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+        // Sorted, the legacy card whose driver is missing left out, the simulator without any
+        // driver file kept.
+        QCOMPARE(offered, (QStringList{kPlugOnAdapter, kSimulator, kCard, kAdapterBox}));
+        QCOMPARE(m_demo->EntryCount(), 3);
+    }
+    void addWithinMaxNumHWAddsAndProbesAndBeyondItShowsMessage115() {
+        StartWindow();
+        const auto chooseCard = [this](bool confirm) {
+            m_prompter.ExpectDialog([confirm](QDialog& dialog) {
+                auto& add = static_cast<AddHardwareDialog&>(dialog);
+                add.NameList()->setCurrentItem(
+                    add.NameList()->findItems(kCard, Qt::MatchExactly).first());
+                if (confirm) add.AddButton()->click();
+                return confirm ? dialog.result() : int(QDialog::Accepted);
+            });
+        };
+        QCOMPARE(m_document->SetHardwareState(1, 1, 1, 4711), kOk);
+        chooseCard(true);
+        QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+        QCOMPARE(m_demo->ReadEntry(4).type, 2);
+        // Every entry was tested again.
+        QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
+        QCOMPARE(m_window->List()->rowCount(), 4);
+        QCOMPARE(m_window->List()->item(3, 1)->text(), kCard);
+
+        // The card type allows two entries, and now there are two.
+        QCOMPARE(m_document->SetHardwareState(1, 1, 1, 4711), kOk);
+        chooseCard(false);
+        m_prompter.ExpectMessage(Text(Msg::kNoFreeSlot), Prompter::Icon::Information);
+        QTest::mouseClick(Button("addButton"), Qt::LeftButton);
+        QCOMPARE(m_demo->EntryCount(), 4);
+        QCOMPARE(m_demo->ReadEntry(1).errorCode, 4711);  // no probe ran
+    }
+    void activateIsRefusedBesideAnIncompatibleTypeWithoutDriverAndElseAsksTheDriverToSave() {
+        StartWindow();
+        // An active legacy card forbids activating the card of entry 3.
+        QCOMPARE(m_document->AddHardwareOfType(kLegacyCardType), kOk);
+        QCOMPARE(m_document->SetHardwareState(4, 1, 0, 0), kOk);
+        QCOMPARE(m_window->FillHardwareList(), kOk);
+        const QByteArray before = m_demo->ConfigBytes();
+        ClickRow(2);
+        m_prompter.ExpectMenu(
+            [](QMenu& menu) { return EntryOf(menu, HardwareContextMenu::kActivate); });
+        m_prompter.ExpectMessage(Text(Msg::kIncompatibleActive), Prompter::Icon::Information);
+        RequestContextMenu();
+        QCOMPARE(m_demo->ConfigBytes(), before);
+        QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
+        // The legacy card's missing driver file shows neither version nor date.
+        ClickRow(3);
+        const QTableWidget* drivers = m_window->Pages().DriverList();
+        QCOMPARE(drivers->rowCount(), 1);
+        QCOMPARE((QStringList{drivers->item(0, 0)->text(), drivers->item(0, 1)->text(),
+                              drivers->item(0, 2)->text()}),
+                 (QStringList{QStringLiteral("trelinkpci4.ko"), QStringLiteral("-"),
+                              QStringLiteral("-")}));
+
+        QCOMPARE(m_document->RemoveHardware(4), kOk);
+        ClickRow(2);
+        ChooseFromContextMenu(HardwareContextMenu::kActivate);
+        QCOMPARE(m_demo->ReadEntry(3).isActive, 1);
+        QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kActive));
+        QVERIFY(QFile::exists(m_demo->DriverSavePath()));
+    }
+    void setDefaultClearsOtherDefaultsAndKeepsTheirActiveState() {
+        StartWindow();
+        ClickRow(1);
+        ChooseFromContextMenu(HardwareContextMenu::kSetDefault);
+        QCOMPARE(m_demo->ReadEntry(2).isDefault, 1);
+        QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActive));
+        QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActiveDefault));
+        QCOMPARE(m_window->List()->SelectedRow(), 1);
+        // Neither setting the default nor deactivating calls the driver.
+        ChooseFromContextMenu(HardwareContextMenu::kDeactivate);
+        QCOMPARE(m_demo->ReadEntry(2).isActive, 0);
+        QCOMPARE(m_demo->ReadEntry(2).isDefault, 0);
+        QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
+    }
+    void removeKeepsTheSelectedRowIndex() {
+        StartWindow();
+        ClickRow(1);
+        QVERIFY(Button("removeButton")->isEnabled());
+        QTest::mouseClick(Button("removeButton"), Qt::LeftButton);
+        QCOMPARE(m_demo->EntryCount(), 2);
+        QCOMPARE(m_demo->ReadEntry(2).type, 2);  // the former entry 3
+        QCOMPARE(m_window->List()->rowCount(), 2);
+        QCOMPARE(m_window->List()->SelectedRow(), 1);
+        QCOMPARE(m_window->List()->item(1, 0)->text(), QStringLiteral("2"));
+        QVERIFY(!Button("removeButton")->isEnabled());
+        QVERIFY(!m_window->Pages().DiagnoseButton()->isEnabled());
+    }
+    void contextMenuEnablesEntriesByTheSelectedEntry() {
+        using C = HardwareContextMenu;
+        StartWindow();
+        QList<C::Command> enabled;
+        const auto record = [this, &enabled] {
+            m_prompter.ExpectMenu([&enabled](QMenu& menu) {
+                enabled = EnabledEntries(menu);
+                return nullptr;
+            });
+            RequestContextMenu();
+        };
+        record();
+        QCOMPARE(enabled, QList<C::Command>{C::kAdd});
+        ClickRow(2);  // inactive
+        record();
+        QCOMPARE(enabled, (QList<C::Command>{C::kActivate, C::kAdd, C::kRemove}));
+        ClickRow(0);  // active and the default
+        record();
+        QCOMPARE(enabled, (QList<C::Command>{C::kDeactivate, C::kAdd, C::kRemove}));
+        ClickRow(1);  // active
+        record();
+        QCOMPARE(enabled, (QList<C::Command>{C::kDeactivate, C::kSetDefault, C::kAdd, C::kRemove}));
+    }
+    void checkWithFindingsShowsThemSortedInTheErrorList() {
+        StartWindow();
+        // Nothing active, no default, and a second plug-on adapter with the same device number.
+        QCOMPARE(m_document->SetHardwareState(1, 0, 0, 0), kOk);
+        QCOMPARE(m_document->SetHardwareState(2, 0, 0, 0), kOk);
+        QCOMPARE(m_document->AddHardwareOfType(kPlugOnAdapterType), kOk);
+        QStringList shown;
+        bool selectable = true;
+        m_prompter.ExpectDialog([&](QDialog& dialog) {
+            const QListWidget& list = *static_cast<ErrorListDialog&>(dialog).FindingList();
+            shown = ItemTexts(list);
+            selectable = list.count() > 0 && (list.item(0)->flags() & Qt::ItemIsSelectable);
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseClick(Button("checkButton"), Qt::LeftButton);
+        QCOMPARE(shown,
+                 (QStringList{Text(Msg::kNothingActive), Text(Msg::kNoSingleDefault),
+                              QStringLiteral("Hardware 1 und 4: Für Parameter <Gerätenummer> "
+                                             "wird der Wert 0 mehrfach verwendet. Der Wert "
+                                             "muss eindeutig sein.")}));
+        QVERIFY(!selectable);
+    }
+    void leavingWithFindingsAnsweredNoKeepsTheWindow() {
+        StartWindow();
+        QCOMPARE(m_document->SetHardwareState(1, 0, 0, 0), kOk);
+        const QString question = QStringLiteral(
+            "Bei der Überprüfung der Konfiguration wurden Fehler festgestellt. Trotzdem beenden?");
+        bool savedBeforeAsking = false;
+        m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
+                                  Prompter::Answer::No, [this, &savedBeforeAsking] {
+                                      savedBeforeAsking = QFile::exists(m_demo->DriverSavePath());
+                                  });
+        QTest::mouseClick(Button("leaveButton"), Qt::LeftButton);
+        QVERIFY(savedBeforeAsking);
+        QVERIFY(m_window->isVisible());
+
+        // Escape asks the same, but leaves the driver alone.
+        QVERIFY(QFile::remove(m_demo->DriverSavePath()));
+        m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
+                                  Prompter::Answer::No);
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        QVERIFY(m_window->isVisible());
+        m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
+                                  Prompter::Answer::Yes);
+        QVERIFY(m_window->close());
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_window->result(), int(QDialog::Rejected));
+        QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
+    }
+    void withoutFindingsTheCheckSays118AndLeavingClosesAtOnce() {
+        StartWindow();
+        m_prompter.ExpectMessage(
+            QStringLiteral("Bei der Überprüfung der Konfiguration wurden keine Fehler gefunden."),
+            Prompter::Icon::Information);
+        QTest::mouseClick(Button("checkButton"), Qt::LeftButton);
+        QTest::mouseClick(Button("leaveButton"), Qt::LeftButton);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_window->result(), int(QDialog::Accepted));
+        QVERIFY(QFile::exists(m_demo->DriverSavePath()));
+    }
+    void selectingAnEntryFillsAllThreePagesWhicheverIsShown() {
+        StartWindow();
+        DetailPages& pages = m_window->Pages();
+        const struct {
+            QString typeName;
+            QStringList settings;  // "Parameter" and "Wert" of the first two rows
+        } entries[] = {
+            {kPlugOnAdapter, {"Gerätenummer", "0 ", "Übertragungsrate", "500 kBit/s"}},
+            {kAdapterBox, {"Gerätenummer", "5 ", "Übertragungsrate", "250 kBit/s"}},
+            {kCard, {"Gerätenummer", "0 ", "Übertragungsrate", "250 kBit/s"}},
+        };
+        const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"));
+        for (int page : {2, 1, 0}) {
+            QCOMPARE(pages.ShowPage(page), kOk);
+            for (int row = 0; row < 3; ++row) {
+                ClickRow(row);
+                QCOMPARE(pages.TypeName()->text(), entries[row].typeName);
+                QVERIFY(pages.TypeName()->isVisible());
+                const QTableWidget* drivers = pages.DriverList();
+                QCOMPARE(drivers->rowCount(), 2);
+                QCOMPARE(drivers->item(0, 0)->text(), QStringLiteral("libMTrelinkL1.so"));
+                QCOMPARE(drivers->item(1, 0)->text(), QStringLiteral("libErrorLookUp.so"));
+                // The stand-ins carry the version the build wrote into them.
+                QCOMPARE(drivers->item(0, 1)->text(), QStringLiteral(TRELINK_PROJECT_VERSION));
+                QVERIFY(date.match(drivers->item(1, 2)->text()).hasMatch());
+                const QTableWidget* settings = pages.SettingsList();
+                QCOMPARE(settings->rowCount(), 5);
+                QCOMPARE((QStringList{settings->item(0, 0)->text(), settings->item(0, 1)->text(),
+                                      settings->item(1, 0)->text(), settings->item(1, 1)->text()}),
+                         entries[row].settings);
+            }
+            QCOMPARE(pages.DeviceStatus()->isVisible(), page == DetailPages::kGeneralPage);
+            QCOMPARE(pages.DiagnoseButton()->isVisible(), page == DetailPages::kGeneralPage);
+        }
+        QCOMPARE(pages.ShowPage(3), kPageOutOfRange);
+        QCOMPARE(pages.Tabs()->currentIndex(), int(DetailPages::kGeneralPage));
+        // A click beside the rows empties the type name, both lists and the device status, and
+        // disables what needs an entry.
+        QVERIFY(Button("removeButton")->isEnabled() && pages.DiagnoseButton()->isEnabled());
+        pages.DeviceStatus()->setPlainText(QStringLiteral("alt"));
+        ClickBesideRows();
+        QCOMPARE(m_window->List()->SelectedRow(), -1);
+        QVERIFY(pages.TypeName()->text().isEmpty());
+        QCOMPARE(pages.DriverList()->rowCount() + pages.SettingsList()->rowCount(), 0);
+        QVERIFY(pages.DeviceStatus()->toPlainText().isEmpty());
+        QVERIFY(!Button("removeButton")->isEnabled() && !pages.DiagnoseButton()->isEnabled());
+    }
+    void theReadyAdaptersScanListsItsNodesAndAFailingOneShowsItsTexts() {
+        StartWindow();
+        m_prompter.ExpectQuestion(Text(Msg::kAskScanBus), Prompter::Icon::Stop,
+                                  Prompter::Answer::No, Prompter::Answer::Yes);
+        Diagnose(0);
+        QCOMPARE(StatusText(), StatusOf(kOk) + QStringLiteral("\n") + Text(Msg::kNodesFound) +
+                                   QStringLiteral(" 3, 17, 42, 100,"));
+        QCOMPARE(m_window->List()->SelectedRow(), 0);
+        // The failing adapter asks nothing; its stored code 0 turns into the failure.
+        QCOMPARE(m_document->SetHardwareState(3, 0, 0, kOk), kOk);
+        QCOMPARE(m_window->FillHardwareList(), kOk);
+        Diagnose(2);
+        const int code = m_demo->ReadEntry(3).errorCode;
+        QVERIFY(code != kOk);
+        QCOMPARE(StatusText(), StatusOf(code));
+        QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
+    }
+    void aNewDeviceNumberReachesTheAdapterBeforeItIsStored() {
+        StartWindow();
+        ClickRow(0);
+        ExpectValueTyped(QStringLiteral("7"));
+        m_prompter.ExpectMessage(Text(Msg::kDeviceNumberTransferred), Prompter::Icon::Information);
+        ClickSetting(0);
+        QCOMPARE(SettingValue(0), QStringLiteral("7 "));
+        QVERIFY(m_demo->ConfigBytes().contains("<DeviceNr>7</DeviceNr>"));
+        // The simulated adapter answers under its new number at the next diagnosis.
+        m_prompter.ExpectQuestion(Text(Msg::kAskScanBus), Prompter::Icon::Stop,
+                                  Prompter::Answer::No, Prompter::Answer::No);
+        Diagnose(0);
+        QCOMPARE(StatusText(), StatusOf(kOk));
+    }
+    void decliningAFailedTransferShowsTheStoredNumberAgain() {
+        StartWindow();
+        ClickRow(1);  // the USB box that is not found under its number 5
+        const int code = m_demo->ReadEntry(2).errorCode;
+        const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
+        ExpectValueTyped(QStringLiteral("3"));
+        m_prompter.ExpectQuestion(
+            StringTable::Format(Msg::kDeviceNumberTransferFailed,
+                                {QString::fromStdString(texts.Description(code)),
+                                 QString::fromStdString(texts.Remedy(code))}),
+            Prompter::Icon::Stop, Prompter::Answer::Yes, Prompter::Answer::No);
+        const QByteArray before = m_demo->ConfigBytes();
+        ClickSetting(0);
+        QCOMPARE(SettingValue(0), QStringLiteral("5 "));
+        QCOMPARE(m_demo->ConfigBytes(), before);
+    }
+    void aValueBeyondItsBoundsIsStoredClamped() {
+        StartWindow();
+        ClickRow(0);
+        ExpectValueTyped(QStringLiteral("9999"));
+        ClickSetting(2);  // "Antwortzeit", 10 to 5000 ms
+        QCOMPARE(SettingValue(2), QStringLiteral("5000 ms"));
+        QVERIFY(m_demo->ConfigBytes().contains("<Antwortzeit>5000</Antwortzeit>"));
+    }
+    void aFirstStartWithoutAStoredLanguageRunsInEnglish() {
+        m_demo->WriteSettings("[XMLConfig]\nConfigfilename=" + m_demo->ConfigPath().toUtf8() +
+                              "\n");
+        StartWindow();
+        QCOMPARE(m_document->Language(), 44);
+        QCOMPARE(Button("addButton")->text(), QStringLiteral("&Add"));
+        QCOMPARE(m_window->Pages().Tabs()->tabText(0), QStringLiteral("General"));
+        QCOMPARE(m_window->List()->item(0, 1)->text(),
+                 QStringLiteral("Trelink plug-on adapter TA-1"));
+        QVERIFY(m_window->Menu().Action(MainMenu::kEnglish)->isChecked());
+        QVERIFY(!m_window->Menu().Action(MainMenu::kGerman)->isChecked());
+    }
+    void switchingTheLanguageRetextsAndEmptiesTheWindow() {
+        m_demo->WriteStandardSettings(44);
+        StartWindow();
+        const struct {
+            MainMenu::Command entry;
+            int language;
+            QStringList
+                captions;  // add, check, leave, first tab, status frame, first type, setting
+        } switches[] = {
+            {MainMenu::kGerman,
+             49,
+             {"&Hinzufügen", "Über&prüfen", "&Beenden", "Allgemein", "Gerätestatus", kPlugOnAdapter,
+              "Gerätenummer"}},
+            {MainMenu::kEnglish,
+             44,
+             {"&Add", "&Check", "E&xit", "General", "Device status", "Trelink plug-on adapter TA-1",
+              "Device number"}},
+        };
+        for (const auto& change : switches) {
+            ClickRow(0);
+            QVERIFY(Button("removeButton")->isEnabled());
+            m_window->Pages().ShowPage(DetailPages::kSettingsPage);
+            ChooseLanguage(change.entry);
+            QCOMPARE(m_settings->Language(), change.language);
+            const DetailPages& pages = m_window->Pages();
+            QCOMPARE((QStringList{Button("addButton")->text(), Button("checkButton")->text(),
+                                  Button("leaveButton")->text(), pages.Tabs()->tabText(0),
+                                  pages.General().findChild<QGroupBox*>()->title(),
+                                  m_window->List()->item(0, 1)->text()}),
+                     change.captions.mid(0, 6));
+            QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelink-Zazorudevoza"));
+            // The list is rebuilt, the pages empty, no entry selected.
+            QCOMPARE(m_window->List()->rowCount(), 3);
+            QCOMPARE(m_window->List()->SelectedRow(), -1);
+            QCOMPARE(pages.Tabs()->currentIndex(), int(DetailPages::kGeneralPage));
+            QVERIFY(pages.TypeName()->text().isEmpty());
+            QCOMPARE(pages.DriverList()->rowCount() + pages.SettingsList()->rowCount(), 0);
+            QVERIFY(!Button("removeButton")->isEnabled());
+            QVERIFY(!pages.DiagnoseButton()->isEnabled());
+            QVERIFY(m_window->Menu().Action(change.entry)->isChecked());
+            // Setting names follow too.
+            ClickRow(0);
+            QCOMPARE(pages.SettingsList()->item(0, 0)->text(), change.captions.last());
+        }
+        // The help file follows, in the program's folder.
+        QCOMPARE(QString::fromStdString(m_helpFilePath),
+                 DemoCopy::BinFolder() + QStringLiteral("/TrelinkKonfiguratorHlp_44"));
+    }
+    void aCatalogueThatCannotBeLoadedKeepsTheChosenNumberAndGerman() {
+        StartWindow();
+        const QTemporaryDir empty;
+        m_window->Language().Catalogue().SetFolder(empty.path());
+        m_prompter.ExpectMessage(QStringLiteral("Can't load TrelinkKonfiguratorRes_44.qm"),
+                                 Prompter::Icon::Stop);
+        ChooseLanguage(MainMenu::kEnglish);
+        QCOMPARE(m_settings->Language(), 44);
+        QCOMPARE(m_document->Language(), 49);
+        QCOMPARE(Button("addButton")->text(), QStringLiteral("&Hinzufügen"));
+        QCOMPARE(m_window->List()->item(0, 1)->text(), kPlugOnAdapter);
+        QVERIFY(m_helpFilePath.ends_with("TrelinkKonfiguratorHlp_49"));
+    }
+    void anUnknownLanguageNumberIsUsedButChecksNoMenuEntry() {
+        // Without its catalogue the window carries on in German with its layout's captions.
+        m_demo->WriteStandardSettings(77);
+        m_prompter.ExpectMessage(QStringLiteral("Can't load TrelinkKonfiguratorRes_77.qm"),
+                                 Prompter::Icon::Stop);
+        StartWindow();
+        QVERIFY(m_window->IsInitialised());
+        QCOMPARE(m_document->Language(), 0);
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelinkkonfigurator"));
+        QCOMPARE(Button("checkButton")->text(), QStringLiteral("&Überprüfen"));
+        QCOMPARE(m_window->List()->item(0, 1)->text(), kPlugOnAdapter);
+        cleanup();
+        init();
+
+        // With one (the German catalogue under that number) the number is used.
+        const QTemporaryDir folder;
+        QVERIFY(QFile::copy(DemoCopy::BinFolder() + QStringLiteral("/TrelinkKonfiguratorRes_49.qm"),
+                            folder.filePath(QStringLiteral("TrelinkKonfiguratorRes_77.qm"))));
+        m_catalogueFolder = folder.path();
+        m_demo->WriteStandardSettings(77);
+        StartWindow();
+        QCOMPARE(m_document->Language(), 77);
+        // No type has a name in language 77: the rows show their numbers.
+        QCOMPARE(m_window->List()->item(0, 1)->text(), QStringLiteral("1"));
+        QVERIFY(!m_window->Menu().Action(MainMenu::kGerman)->isChecked());
+        QVERIFY(!m_window->Menu().Action(MainMenu::kEnglish)->isChecked());
+    }
+    void theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish() {
+        const QSet<QString> german{
+            "und",        "der",           "die",        "das",          "nicht",     "ist",
+            "wird",       "wurde",         "keine",      "mit",          "für",       "Fehler",
+            "Datei",      "Einstellungen", "Hinzufügen", "Entfernen",    "Beenden",   "Treiber",
+            "Wert",       "Allgemein",     "Sprache",    "Hilfe",        "Abbrechen", "Suchen",
+            "Suche",      "Inhalt",        "bearbeiten", "Deutsch",      "Englisch",  "Optionen",
+            "Aktivieren", "Deaktiveren",   "Datum",      "Hardwarename", "Dateiname", "Treffer",
+            "Ja",         "Nein",          "ä"};
+        const QSet<QString> english{"the",      "and",    "is",       "not",     "of",    "to",
+                                    "be",       "was",    "Add",      "Remove",  "Exit",  "Check",
+                                    "Settings", "Driver", "Drivers",  "Error",   "File",  "Help",
+                                    "Search",   "Cancel", "Apply",    "Device",  "Value", "Options",
+                                    "Language", "German", "English",  "General", "Date",  "Yes",
+                                    "No",       "About",  "Contents", "Hits",    "name"};
+        m_demo->WriteStandardSettings(44);
+        StartWindow();
+        const QStringList englishTexts = InterfaceTexts();
+        QVERIFY(englishTexts.contains(QStringLiteral("Set as &Default")));
+        QCOMPARE(WordsIn(englishTexts, german), QStringList());
+
+        ChooseLanguage(MainMenu::kGerman);
+        QStringList germanTexts = InterfaceTexts();
+        // These are English in every language, as the program words them.
+        for (const int id :
+             {Msg::kInternalError, Msg::kCannotLoadErrorLookup, Msg::kCannotLoadLanguage})
+            germanTexts.removeAll(Text(id));
+        QCOMPARE(WordsIn(germanTexts, english), QStringList());
+    }
+    void theWindowAndTheTwinChangeTheSameFileWithNothingLost() {
+        StartWindow();
+        QVERIFY(!RunTwin({QStringLiteral("add"), QStringLiteral("1")}).isEmpty());
+        QCOMPARE(m_demo->EntryCount(), 4);
+        // The window's next change meets the changed file: it shows it anew and changes nothing.
+        ClickRow(1);
+        m_prompter.ExpectMenu(
+            [](QMenu& menu) { return EntryOf(menu, HardwareContextMenu::kDeactivate); });
+        m_prompter.ExpectMessage(Text(Msg::kChangedElsewhere), Prompter::Icon::Information);
+        RequestContextMenu();
+        QCOMPARE(m_window->List()->rowCount(), 4);
+        QCOMPARE(m_demo->ReadEntry(2).isActive, 1);
+        // Asked again, it is done, and the twin's entry stays.
+        ClickRow(1);
+        ChooseFromContextMenu(HardwareContextMenu::kDeactivate);
+        QCOMPARE(m_demo->ReadEntry(2).isActive, 0);
+        QCOMPARE(m_demo->EntryCount(), 4);
+        // The twin reads the window's change.
+        const QByteArray listed = RunTwin({QStringLiteral("--json"), QStringLiteral("list")});
+        QCOMPARE(
+            QJsonDocument::fromJson(listed)[QStringLiteral("entries")][1][QStringLiteral("active")]
+                .toBool(),
+            false);
+    }
+    void tabLeavesTheHardwareListBothWays() {
+        StartWindow();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        ClickRow(0);
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            m_window->List()->setFocus();
+            QTest::keyClick(m_window->List(), key);
+            QVERIFY(!m_window->List()->hasFocus());
+        }
+    }
 
 private:
-    void StartWindow();
-    void SetErrorCodes(int first, int second, int third);
-    void ClickRow(int row);
-    void ClickBesideRows();
-    void RequestContextMenu();
-    void ChooseFromContextMenu(HardwareContextMenu::Command command);
-    int ImageAt(int row, int column) const;
-    void Diagnose(int row);
-    QString StatusText() const;
-    void ExpectValueTyped(const QString& text);
-    void ClickSetting(int settingRow);
-    QString SettingValue(int settingRow) const;
-    void ChooseLanguage(MainMenu::Command entry);
-    QStringList InterfaceTexts();
-    QByteArray RunTwin(const QStringList& arguments);
-    QPushButton* Button(const char* name) const;
+    // As the program starts: the document loads the file first, then the window sets itself up.
+    void StartWindow() {
+        m_document = std::make_unique<ConfigDocument>();
+        m_document->SetConfigFile(m_demo->ConfigPath().toStdString());
+        m_settings = std::make_unique<ProgramSettings>(m_demo->SettingsPath().toStdString());
+        m_busDrivers = std::make_unique<LibraryBusDriverFactory>(m_libraryFolder);
+        m_window =
+            std::make_unique<MainWindow>(CommandContext{*m_document, *m_settings, *m_busDrivers},
+                                         m_prompter, m_libraryFolder, m_helpFilePath);
+        if (!m_catalogueFolder.isEmpty())
+            m_window->Language().Catalogue().SetFolder(m_catalogueFolder);
+        m_window->Initialise();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void SetErrorCodes(int first, int second, int third) {
+        QVERIFY(m_demo->SetErrorCode(1, first));
+        QVERIFY(m_demo->SetErrorCode(2, second));
+        QVERIFY(m_demo->SetErrorCode(3, third));
+    }
+    void ClickRow(int row) {
+        HardwareList* list = m_window->List();
+        const QRect cell = list->visualRect(list->model()->index(row, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    void ClickBesideRows() {
+        HardwareList* list = m_window->List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(10, list->viewport()->height() - 5));
+    }
+    void RequestContextMenu() {
+        QWidget* viewport = m_window->List()->viewport();
+        const QPoint position(10, viewport->height() - 5);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, position,
+                                viewport->mapToGlobal(position));
+        QCoreApplication::sendEvent(viewport, &event);
+    }
+    void ChooseFromContextMenu(HardwareContextMenu::Command command) {
+        m_prompter.ExpectMenu([command](QMenu& menu) { return EntryOf(menu, command); });
+        RequestContextMenu();
+    }
+    int ImageAt(int row, int column) const {
+        const QTableWidgetItem* cell = m_window->List()->item(row, column);
+        return cell ? cell->data(HardwareList::kImageRole).toInt() : -2;
+    }
+    void Diagnose(int row) {
+        ClickRow(row);
+        QTest::mouseClick(m_window->Pages().DiagnoseButton(), Qt::LeftButton);
+    }
+    QString StatusText() const {
+        const QString text = m_window->Pages().DeviceStatus()->toPlainText();
+        static const QRegularExpression stamp(
+            QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} - \\d\\d:\\d\\d:\\d\\d\n"));
+        return stamp.match(text).hasMatch() ? text.mid(22)
+                                            : QStringLiteral("no time stamp: ") + text;
+    }
+    // Answers the value dialog: types text into the row's value and confirms.
+    void ExpectValueTyped(const QString& text) {
+        m_prompter.ExpectDialog([text](QDialog& dialog) {
+            auto& edit = static_cast<ValueChoiceDialog&>(dialog);
+            edit.show();
+            if (!QTest::qWaitForWindowExposed(&edit) ||
+                !QTest::qWaitFor([&edit] { return edit.List()->Splitter() != 0; })) {
+                return int(QDialog::Rejected);
+            }
+            QTest::mouseClick(edit.List()->viewport(), Qt::LeftButton, {},
+                              QPoint(edit.List()->Splitter() + 20, 10));
+            QLineEdit* field = edit.List()->TextEditor();
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            edit.ApplyButton()->click();
+            return edit.result();
+        });
+    }
+    void ClickSetting(int settingRow) {
+        QTableWidget* settings = m_window->Pages().SettingsList();
+        m_window->Pages().ShowPage(DetailPages::kSettingsPage);
+        const QRect cell = settings->visualRect(settings->model()->index(settingRow, 0));
+        QTest::mouseClick(settings->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    QString SettingValue(int settingRow) const {
+        return m_window->Pages().SettingsList()->item(settingRow, 1)->text();
+    }
+    void ChooseLanguage(MainMenu::Command entry) {
+        m_window->Menu().Action(entry)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+    // Everything the interface shows in one language: the window on every page with an entry
+    // selected, its menus and context menu, every dialog, and every message.
+    QStringList InterfaceTexts() {
+        QStringList texts;
+        ClickRow(0);
+        for (int page : {0, 1, 2}) {
+            m_window->Pages().ShowPage(page);
+            texts << ShownTexts(*m_window);
+        }
+        for (const QMenu* menu : m_window->findChildren<QMenu*>()) texts << ShownTexts(*menu);
+        HardwareContextMenu context(m_window.get());
+        texts << ShownTexts(context.Menu());
+        AddHardwareDialog add(QStringList{}, m_window.get());
+        ErrorListDialog errors(QStringList{}, m_window.get());
+        ParameterDefinition record("Baudrate");
+        record.type = PT_ENUM;
+        ValueChoiceDialog value(record, m_window.get());
+        AboutBox about(m_window.get());
+        about.show();
+        m_window->Help().Show();
+        for (const QWidget* dialog : std::initializer_list<const QWidget*>{
+                 &add, &errors, &value, &about, m_window->Help().Viewer()}) {
+            texts << ShownTexts(*dialog);
+        }
+        m_window->Help().Close();
+        for (int id = Msg::kInfoAbout; id <= Msg::kCannotSave; ++id) texts << Text(id);
+        for (int id = Msg::kLayoutCheck; id <= Msg::kButtonCancel; ++id) texts << Text(id);
+        texts << qtTrId("messagebox.yes") << qtTrId("messagebox.no");
+        return texts;
+    }
+    // The command-line twin on the window's configuration; its standard output.
+    QByteArray RunTwin(const QStringList& arguments) {
+        QProcess twin;
+        twin.start(DemoCopy::BinFolder() + QStringLiteral("/trelinkctl"),
+                   QStringList{QStringLiteral("--config"), m_demo->ConfigPath(),
+                               QStringLiteral("--settings"), m_demo->SettingsPath()} +
+                       arguments);
+        if (!twin.waitForFinished(30000) || twin.exitCode() != 0) return QByteArray();
+        return twin.readAllStandardOutput();
+    }
+    QPushButton* Button(const char* name) const {
+        return m_window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
 
     FakePrompter m_prompter;
     std::string m_libraryFolder = DemoCopy::BinFolder().toStdString();
@@ -200,752 +846,6 @@ private:
     std::unique_ptr<LibraryBusDriverFactory> m_busDrivers;
     std::unique_ptr<MainWindow> m_window;
 };
-
-void MainWindowTest::initTestCase() {
-    QVERIFY(StringTable::InstallBuiltInCatalogue());
-    QVERIFY2(QFile::exists(DemoCopy::BinFolder() + QStringLiteral("/demo/trelinkconfig.xml")),
-             "the demo configuration is built beside the tests");
-}
-
-void MainWindowTest::init() {
-    m_prompter.Reset();
-    m_demo = std::make_unique<DemoCopy>();
-    QVERIFY(m_demo->IsValid());
-    m_demo->WriteStandardSettings();
-}
-
-void MainWindowTest::cleanup() {
-    // The program keeps its catalogue to the end; here the next window starts afresh.
-    if (m_window) m_window->Language().Catalogue().Unload();
-    m_window.reset();
-    m_document.reset();
-    m_demo.reset();
-    m_libraryFolder = DemoCopy::BinFolder().toStdString();
-    m_helpFilePath = ProgramFilePath();
-    m_catalogueFolder.clear();
-    const QStringList failures = m_prompter.Failures();
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
-}
-
-// As the program starts: the document loads the file first, then the window sets itself up.
-void MainWindowTest::StartWindow() {
-    m_document = std::make_unique<ConfigDocument>();
-    m_document->SetConfigFile(m_demo->ConfigPath().toStdString());
-    m_settings = std::make_unique<ProgramSettings>(m_demo->SettingsPath().toStdString());
-    m_busDrivers = std::make_unique<LibraryBusDriverFactory>(m_libraryFolder);
-    m_window = std::make_unique<MainWindow>(CommandContext{*m_document, *m_settings, *m_busDrivers},
-                                            m_prompter, m_libraryFolder, m_helpFilePath);
-    if (!m_catalogueFolder.isEmpty()) m_window->Language().Catalogue().SetFolder(m_catalogueFolder);
-    m_window->Initialise();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void MainWindowTest::SetErrorCodes(int first, int second, int third) {
-    QVERIFY(m_demo->SetErrorCode(1, first));
-    QVERIFY(m_demo->SetErrorCode(2, second));
-    QVERIFY(m_demo->SetErrorCode(3, third));
-}
-
-void MainWindowTest::ClickRow(int row) {
-    HardwareList* list = m_window->List();
-    const QRect cell = list->visualRect(list->model()->index(row, 1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-void MainWindowTest::ClickBesideRows() {
-    HardwareList* list = m_window->List();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      QPoint(10, list->viewport()->height() - 5));
-}
-
-void MainWindowTest::RequestContextMenu() {
-    QWidget* viewport = m_window->List()->viewport();
-    const QPoint position(10, viewport->height() - 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, position, viewport->mapToGlobal(position));
-    QCoreApplication::sendEvent(viewport, &event);
-}
-
-void MainWindowTest::ChooseFromContextMenu(HardwareContextMenu::Command command) {
-    m_prompter.ExpectMenu([command](QMenu& menu) { return EntryOf(menu, command); });
-    RequestContextMenu();
-}
-
-int MainWindowTest::ImageAt(int row, int column) const {
-    const QTableWidgetItem* cell = m_window->List()->item(row, column);
-    return cell ? cell->data(HardwareList::kImageRole).toInt() : -2;
-}
-
-QPushButton* MainWindowTest::Button(const char* name) const {
-    return m_window->findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-void MainWindowTest::startUpShowsEveryEntryWithTypeStateAndProbeResult() {
-    StartWindow();
-    HardwareList* list = m_window->List();
-    QVERIFY(m_window->IsInitialised());
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelink-Zazorudevoza"));
-    QVERIFY(Button("leaveButton")->isDefault());
-    QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("Hardwarename"));
-    QCOMPARE(list->rowCount(), 3);
-    QCOMPARE(list->item(0, 0)->text(), QStringLiteral("1"));
-    QCOMPARE(list->item(0, 1)->text(), kPlugOnAdapter);
-    QCOMPARE(list->item(1, 1)->text(), kAdapterBox);
-    QCOMPARE(list->item(2, 1)->text(), kCard);
-    QCOMPARE(ImageAt(0, 1), int(HardwareImageList::kPlugOnAdapter));
-    QCOMPARE(ImageAt(1, 1), int(HardwareImageList::kAdapterBox));
-    QCOMPARE(ImageAt(2, 1), int(HardwareImageList::kCardType2));
-    QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActiveDefault));
-    QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActive));
-    QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kInactive));
-    QVERIFY(!list->item(1, 2)->icon().isNull());
-
-    // The probe stored each connection test: the adapter of entry 1 answers, the others fail.
-    QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
-    QVERIFY(m_demo->ReadEntry(2).errorCode != kOk);
-    QVERIFY(m_demo->ReadEntry(3).errorCode != kOk);
-    QCOMPARE(ImageAt(0, 0), int(HardwareList::kNoImage));
-    QCOMPARE(ImageAt(1, 0), int(HardwareImageList::kWarning));
-    QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
-
-    QCOMPARE(m_window->Pages().Tabs()->count(), 3);
-    QCOMPARE(m_window->Pages().Tabs()->tabText(2), QStringLiteral("Einstellungen"));
-    QVERIFY(m_window->Pages().DiagnoseButton()->isVisible());
-    QVERIFY(!m_window->Pages().DriverList()->isVisible());
-    QVERIFY(!Button("removeButton")->isEnabled());
-    QVERIFY(!m_window->Pages().DiagnoseButton()->isEnabled());
-    QCOMPARE(list->SelectedRow(), -1);
-}
-
-void MainWindowTest::startUpWithoutALoadableFileReportsLine182_data() {
-    QTest::addColumn<QByteArray>("settings");       // empty: the standard settings
-    QTest::addColumn<QByteArray>("configuration");  // empty: the demo as it is
-    QTest::addColumn<int>("code");
-    QTest::newRow("no XMLConfig section")
-        << QByteArray("[Options]\nLanguage=49\n") << QByteArray() << -3;
-    QTest::newRow("empty value") << QByteArray("[XMLConfig]\nConfigfilename=\n") << QByteArray()
-                                 << -3;
-    QTest::newRow("broken file") << QByteArray() << QByteArray("<TrelinkConfig><configuration>")
-                                 << 41233;
-}
-
-void MainWindowTest::startUpWithoutALoadableFileReportsLine182() {
-    QFETCH(QByteArray, settings);
-    QFETCH(QByteArray, configuration);
-    QFETCH(int, code);
-    SetErrorCodes(7, 8, 9);
-    if (!settings.isEmpty()) m_demo->WriteSettings(settings);
-    if (!configuration.isEmpty()) {
-        QFile file(m_demo->ConfigPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(configuration);
-    }
-    m_prompter.ExpectMessage(
-        QStringLiteral("Internal error: Modul: TrelinkkonfiguratorDlg Line: 182 Code: %1")
-            .arg(code),
-        Prompter::Icon::Stop);
-    StartWindow();
-    // Shown without probe, language, columns, rows or tabs; the file was not touched.
-    QVERIFY(m_window->isVisible());
-    QVERIFY(!m_window->IsInitialised());
-    QCOMPARE(m_window->List()->columnCount(), 0);
-    QCOMPARE(m_window->List()->rowCount(), 0);
-    QCOMPARE(m_window->Pages().Tabs()->count(), 0);
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelinkkonfigurator"));
-    // A half set-up window changes nothing: the add command offers nothing.
-    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
-    if (configuration.isEmpty()) QCOMPARE(m_demo->ReadEntry(2).errorCode, 8);
-}
-
-void MainWindowTest::readOnlyConfigurationShowsMessage137OnceAndChangesNoErrorCode() {
-    SetErrorCodes(7, 8, 9);
-    const QByteArray before = m_demo->ConfigBytes();
-    QVERIFY(QFile::setPermissions(m_demo->ConfigPath(), QFile::ReadOwner | QFile::ReadGroup));
-    m_prompter.ExpectMessage(
-        QStringLiteral("Fehler beim Speichern der Konfigurationsdatei. Die Datei ist eventuell "
-                       "schreibgeschützt, oder Sie verfügen nicht über die notwendigen "
-                       "Zugriffsrechte."),
-        Prompter::Icon::Stop);
-    StartWindow();
-    QCOMPARE(m_demo->ConfigBytes(), before);
-    QCOMPARE(m_window->List()->rowCount(), 3);
-}
-
-void MainWindowTest::addOfferLeavesOutTypeWithMissingDriverFile() {
-    StartWindow();
-    QStringList offered;
-    m_prompter.ExpectDialog([&offered](QDialog& dialog) {
-        offered = ItemTexts(*static_cast<AddHardwareDialog&>(dialog).NameList());
-        return int(QDialog::Rejected);
-    });
-    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
-    // Sorted, the legacy card whose driver is missing left out, the simulator without any
-    // driver file kept.
-    QCOMPARE(offered, (QStringList{kPlugOnAdapter, kSimulator, kCard, kAdapterBox}));
-    QCOMPARE(m_demo->EntryCount(), 3);
-}
-
-void MainWindowTest::addWithinMaxNumHWAddsTheEntryAndProbesEveryEntry() {
-    StartWindow();
-    QCOMPARE(m_document->SetHardwareState(1, 1, 1, 4711), kOk);
-    m_prompter.ExpectDialog([](QDialog& dialog) {
-        auto& add = static_cast<AddHardwareDialog&>(dialog);
-        add.NameList()->setCurrentItem(add.NameList()->findItems(kCard, Qt::MatchExactly).first());
-        add.AddButton()->click();
-        return dialog.result();
-    });
-    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
-
-    QCOMPARE(m_demo->ReadEntry(4).type, 2);
-    // Every entry was tested again.
-    QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
-    QCOMPARE(m_window->List()->rowCount(), 4);
-    QCOMPARE(m_window->List()->item(3, 1)->text(), kCard);
-}
-
-void MainWindowTest::addBeyondMaxNumHWShowsMessage115AndAddsNothing() {
-    StartWindow();
-    // The card type allows two entries; the demo has one, this makes two.
-    QCOMPARE(m_document->AddHardware(kCard.toStdString()), kOk);
-    QCOMPARE(m_document->SetHardwareState(1, 1, 1, 4711), kOk);
-    m_prompter.ExpectDialog([](QDialog& dialog) {
-        auto& add = static_cast<AddHardwareDialog&>(dialog);
-        add.NameList()->setCurrentItem(add.NameList()->findItems(kCard, Qt::MatchExactly).first());
-        return int(QDialog::Accepted);
-    });
-    m_prompter.ExpectMessage(Text(Msg::kNoFreeSlot), Prompter::Icon::Information);
-    QTest::mouseClick(Button("addButton"), Qt::LeftButton);
-    QCOMPARE(m_demo->EntryCount(), 4);
-    QCOMPARE(m_demo->ReadEntry(1).errorCode, 4711);  // no probe ran
-}
-
-void MainWindowTest::activateIsRefusedBesideAnIncompatibleTypeAndElseAsksTheDriverToSave() {
-    StartWindow();
-    // An active legacy card forbids activating the card of entry 3.
-    QCOMPARE(m_document->AddHardwareOfType(kLegacyCardType), kOk);
-    QCOMPARE(m_document->SetHardwareState(4, 1, 0, 0), kOk);
-    QCOMPARE(m_window->FillHardwareList(), kOk);
-    const QByteArray before = m_demo->ConfigBytes();
-    ClickRow(2);
-    m_prompter.ExpectMenu(
-        [](QMenu& menu) { return EntryOf(menu, HardwareContextMenu::kActivate); });
-    m_prompter.ExpectMessage(Text(Msg::kIncompatibleActive), Prompter::Icon::Information);
-    RequestContextMenu();
-    QCOMPARE(m_demo->ConfigBytes(), before);
-    QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
-
-    QCOMPARE(m_document->RemoveHardware(4), kOk);
-    ChooseFromContextMenu(HardwareContextMenu::kActivate);
-    QCOMPARE(m_demo->ReadEntry(3).isActive, 1);
-    QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kActive));
-    QVERIFY(QFile::exists(m_demo->DriverSavePath()));
-}
-
-void MainWindowTest::setDefaultClearsOtherDefaultsAndKeepsTheirActiveState() {
-    StartWindow();
-    ClickRow(1);
-    ChooseFromContextMenu(HardwareContextMenu::kSetDefault);
-    QCOMPARE(m_demo->ReadEntry(2).isDefault, 1);
-    QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActive));
-    QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActiveDefault));
-    QCOMPARE(m_window->List()->SelectedRow(), 1);
-    // Neither setting the default nor deactivating calls the driver.
-    ChooseFromContextMenu(HardwareContextMenu::kDeactivate);
-    QCOMPARE(m_demo->ReadEntry(2).isActive, 0);
-    QCOMPARE(m_demo->ReadEntry(2).isDefault, 0);
-    QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
-}
-
-void MainWindowTest::removeKeepsTheSelectedRowIndex() {
-    StartWindow();
-    ClickRow(1);
-    QVERIFY(Button("removeButton")->isEnabled());
-    QTest::mouseClick(Button("removeButton"), Qt::LeftButton);
-    QCOMPARE(m_demo->EntryCount(), 2);
-    QCOMPARE(m_demo->ReadEntry(2).type, 2);  // the former entry 3
-    QCOMPARE(m_window->List()->rowCount(), 2);
-    QCOMPARE(m_window->List()->SelectedRow(), 1);
-    QCOMPARE(m_window->List()->item(1, 0)->text(), QStringLiteral("2"));
-    QVERIFY(!Button("removeButton")->isEnabled());
-    QVERIFY(!m_window->Pages().DiagnoseButton()->isEnabled());
-}
-
-void MainWindowTest::contextMenuEnablesEntriesByTheSelectedEntry() {
-    using C = HardwareContextMenu;
-    StartWindow();
-    QList<C::Command> enabled;
-    const auto record = [this, &enabled] {
-        m_prompter.ExpectMenu([&enabled](QMenu& menu) {
-            enabled = EnabledEntries(menu);
-            return nullptr;
-        });
-        RequestContextMenu();
-    };
-    record();
-    QCOMPARE(enabled, QList<C::Command>{C::kAdd});
-    ClickRow(2);  // inactive
-    record();
-    QCOMPARE(enabled, (QList<C::Command>{C::kActivate, C::kAdd, C::kRemove}));
-    ClickRow(0);  // active and the default
-    record();
-    QCOMPARE(enabled, (QList<C::Command>{C::kDeactivate, C::kAdd, C::kRemove}));
-    ClickRow(1);  // active
-    record();
-    QCOMPARE(enabled, (QList<C::Command>{C::kDeactivate, C::kSetDefault, C::kAdd, C::kRemove}));
-}
-
-void MainWindowTest::checkWithFindingsShowsThemSortedInTheErrorList() {
-    StartWindow();
-    // Nothing active, no default, and a second plug-on adapter with the same device number.
-    QCOMPARE(m_document->SetHardwareState(1, 0, 0, 0), kOk);
-    QCOMPARE(m_document->SetHardwareState(2, 0, 0, 0), kOk);
-    QCOMPARE(m_document->AddHardwareOfType(kPlugOnAdapterType), kOk);
-    QStringList shown;
-    bool selectable = true;
-    m_prompter.ExpectDialog([&](QDialog& dialog) {
-        const QListWidget& list = *static_cast<ErrorListDialog&>(dialog).FindingList();
-        shown = ItemTexts(list);
-        selectable = list.count() > 0 && (list.item(0)->flags() & Qt::ItemIsSelectable);
-        return int(QDialog::Accepted);
-    });
-    QTest::mouseClick(Button("checkButton"), Qt::LeftButton);
-    QCOMPARE(shown, (QStringList{Text(Msg::kNothingActive), Text(Msg::kNoSingleDefault),
-                                 QStringLiteral("Hardware 1 und 4: Für Parameter <Gerätenummer> "
-                                                "wird der Wert 0 mehrfach verwendet. Der Wert "
-                                                "muss eindeutig sein.")}));
-    QVERIFY(!selectable);
-}
-
-void MainWindowTest::leavingWithFindingsAnsweredNoKeepsTheWindow() {
-    StartWindow();
-    QCOMPARE(m_document->SetHardwareState(1, 0, 0, 0), kOk);
-    const QString question = QStringLiteral(
-        "Bei der Überprüfung der Konfiguration wurden Fehler festgestellt. Trotzdem beenden?");
-    bool savedBeforeAsking = false;
-    m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
-                              Prompter::Answer::No, [this, &savedBeforeAsking] {
-                                  savedBeforeAsking = QFile::exists(m_demo->DriverSavePath());
-                              });
-    QTest::mouseClick(Button("leaveButton"), Qt::LeftButton);
-    QVERIFY(savedBeforeAsking);
-    QVERIFY(m_window->isVisible());
-
-    // Escape asks the same, but leaves the driver alone.
-    QVERIFY(QFile::remove(m_demo->DriverSavePath()));
-    m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
-                              Prompter::Answer::No);
-    QTest::keyClick(m_window.get(), Qt::Key_Escape);
-    QVERIFY(m_window->isVisible());
-    m_prompter.ExpectQuestion(question, Prompter::Icon::Question, Prompter::Answer::No,
-                              Prompter::Answer::Yes);
-    QVERIFY(m_window->close());
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_window->result(), int(QDialog::Rejected));
-    QVERIFY(!QFile::exists(m_demo->DriverSavePath()));
-}
-
-void MainWindowTest::withoutFindingsTheCheckSays118AndLeavingClosesAtOnce() {
-    StartWindow();
-    m_prompter.ExpectMessage(
-        QStringLiteral("Bei der Überprüfung der Konfiguration wurden keine Fehler gefunden."),
-        Prompter::Icon::Information);
-    QTest::mouseClick(Button("checkButton"), Qt::LeftButton);
-    QTest::mouseClick(Button("leaveButton"), Qt::LeftButton);
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_window->result(), int(QDialog::Accepted));
-    QVERIFY(QFile::exists(m_demo->DriverSavePath()));
-}
-
-void MainWindowTest::selectingAnEntryFillsAllThreePagesWhicheverIsShown() {
-    StartWindow();
-    DetailPages& pages = m_window->Pages();
-    const struct {
-        QString typeName;
-        QStringList settings;  // "Parameter" and "Wert" of the first two rows
-    } entries[] = {
-        {kPlugOnAdapter, {"Gerätenummer", "0 ", "Übertragungsrate", "500 kBit/s"}},
-        {kAdapterBox, {"Gerätenummer", "5 ", "Übertragungsrate", "250 kBit/s"}},
-        {kCard, {"Gerätenummer", "0 ", "Übertragungsrate", "250 kBit/s"}},
-    };
-    const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"));
-    for (int page : {2, 1, 0}) {
-        QCOMPARE(pages.ShowPage(page), kOk);
-        for (int row = 0; row < 3; ++row) {
-            ClickRow(row);
-            QCOMPARE(pages.TypeName()->text(), entries[row].typeName);
-            QVERIFY(pages.TypeName()->isVisible());
-            const QTableWidget* drivers = pages.DriverList();
-            QCOMPARE(drivers->rowCount(), 2);
-            QCOMPARE(drivers->item(0, 0)->text(), QStringLiteral("libMTrelinkL1.so"));
-            QCOMPARE(drivers->item(1, 0)->text(), QStringLiteral("libErrorLookUp.so"));
-            // The stand-ins carry the version the build wrote into them.
-            QCOMPARE(drivers->item(0, 1)->text(), QStringLiteral(TRELINK_PROJECT_VERSION));
-            QVERIFY(date.match(drivers->item(1, 2)->text()).hasMatch());
-            const QTableWidget* settings = pages.SettingsList();
-            QCOMPARE(settings->rowCount(), 5);
-            QCOMPARE((QStringList{settings->item(0, 0)->text(), settings->item(0, 1)->text(),
-                                  settings->item(1, 0)->text(), settings->item(1, 1)->text()}),
-                     entries[row].settings);
-        }
-        QCOMPARE(pages.DeviceStatus()->isVisible(), page == DetailPages::kGeneralPage);
-        QCOMPARE(pages.DiagnoseButton()->isVisible(), page == DetailPages::kGeneralPage);
-    }
-    QCOMPARE(pages.ShowPage(3), kPageOutOfRange);
-    QCOMPARE(pages.Tabs()->currentIndex(), int(DetailPages::kGeneralPage));
-    // A click beside the rows empties the type name, both lists and the device status, and
-    // disables what needs an entry.
-    QVERIFY(Button("removeButton")->isEnabled() && pages.DiagnoseButton()->isEnabled());
-    pages.DeviceStatus()->setPlainText(QStringLiteral("alt"));
-    ClickBesideRows();
-    QCOMPARE(m_window->List()->SelectedRow(), -1);
-    QVERIFY(pages.TypeName()->text().isEmpty());
-    QCOMPARE(pages.DriverList()->rowCount() + pages.SettingsList()->rowCount(), 0);
-    QVERIFY(pages.DeviceStatus()->toPlainText().isEmpty());
-    QVERIFY(!Button("removeButton")->isEnabled() && !pages.DiagnoseButton()->isEnabled());
-}
-
-void MainWindowTest::aMissingDriverFileShowsNeitherVersionNorDate() {
-    StartWindow();
-    QCOMPARE(m_document->AddHardwareOfType(kLegacyCardType), kOk);
-    QCOMPARE(m_window->FillHardwareList(), kOk);
-    ClickRow(3);
-    const QTableWidget* drivers = m_window->Pages().DriverList();
-    QCOMPARE(drivers->rowCount(), 1);
-    QCOMPARE(
-        (QStringList{drivers->item(0, 0)->text(), drivers->item(0, 1)->text(),
-                     drivers->item(0, 2)->text()}),
-        (QStringList{QStringLiteral("trelinkpci4.ko"), QStringLiteral("-"), QStringLiteral("-")}));
-}
-
-// The status text of a diagnosis of the code, without its time stamp.
-QString StatusOf(Result code) {
-    const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
-    return StringTable::Format(Msg::kDeviceStatus, {QString::fromStdString(texts.Description(code)),
-                                                    QString::fromStdString(texts.Remedy(code))});
-}
-
-void MainWindowTest::Diagnose(int row) {
-    ClickRow(row);
-    QTest::mouseClick(m_window->Pages().DiagnoseButton(), Qt::LeftButton);
-}
-
-QString MainWindowTest::StatusText() const {
-    const QString text = m_window->Pages().DeviceStatus()->toPlainText();
-    static const QRegularExpression stamp(
-        QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} - \\d\\d:\\d\\d:\\d\\d\n"));
-    return stamp.match(text).hasMatch() ? text.mid(22) : QStringLiteral("no time stamp: ") + text;
-}
-
-// Answers the value dialog: types text into the row's value and confirms.
-void MainWindowTest::ExpectValueTyped(const QString& text) {
-    m_prompter.ExpectDialog([text](QDialog& dialog) {
-        auto& edit = static_cast<ValueChoiceDialog&>(dialog);
-        edit.show();
-        if (!QTest::qWaitForWindowExposed(&edit) ||
-            !QTest::qWaitFor([&edit] { return edit.List()->Splitter() != 0; })) {
-            return int(QDialog::Rejected);
-        }
-        QTest::mouseClick(edit.List()->viewport(), Qt::LeftButton, {},
-                          QPoint(edit.List()->Splitter() + 20, 10));
-        QLineEdit* field = edit.List()->TextEditor();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        edit.ApplyButton()->click();
-        return edit.result();
-    });
-}
-
-void MainWindowTest::ClickSetting(int settingRow) {
-    QTableWidget* settings = m_window->Pages().SettingsList();
-    m_window->Pages().ShowPage(DetailPages::kSettingsPage);
-    const QRect cell = settings->visualRect(settings->model()->index(settingRow, 0));
-    QTest::mouseClick(settings->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-QString MainWindowTest::SettingValue(int settingRow) const {
-    return m_window->Pages().SettingsList()->item(settingRow, 1)->text();
-}
-
-void MainWindowTest::theReadyAdaptersScanListsItsNodesInOrder() {
-    StartWindow();
-    m_prompter.ExpectQuestion(Text(Msg::kAskScanBus), Prompter::Icon::Stop, Prompter::Answer::No,
-                              Prompter::Answer::Yes);
-    Diagnose(0);
-    QCOMPARE(StatusText(), StatusOf(kOk) + QStringLiteral("\n") + Text(Msg::kNodesFound) +
-                               QStringLiteral(" 3, 17, 42, 100,"));
-    QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
-    QCOMPARE(m_window->List()->SelectedRow(), 0);
-}
-
-void MainWindowTest::aFailingAdapterShowsItsTextsAndAsksNothing() {
-    StartWindow();
-    QCOMPARE(m_document->SetHardwareState(3, 0, 0, kOk), kOk);
-    QCOMPARE(m_window->FillHardwareList(), kOk);
-    Diagnose(2);
-    const int code = m_demo->ReadEntry(3).errorCode;
-    QVERIFY(code != kOk);
-    QCOMPARE(StatusText(), StatusOf(code));
-    QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
-}
-
-void MainWindowTest::aNewDeviceNumberReachesTheAdapterBeforeItIsStored() {
-    StartWindow();
-    ClickRow(0);
-    ExpectValueTyped(QStringLiteral("7"));
-    m_prompter.ExpectMessage(Text(Msg::kDeviceNumberTransferred), Prompter::Icon::Information);
-    ClickSetting(0);
-    QCOMPARE(SettingValue(0), QStringLiteral("7 "));
-    QVERIFY(m_demo->ConfigBytes().contains("<DeviceNr>7</DeviceNr>"));
-    // The simulated adapter answers under its new number at the next diagnosis.
-    m_prompter.ExpectQuestion(Text(Msg::kAskScanBus), Prompter::Icon::Stop, Prompter::Answer::No,
-                              Prompter::Answer::No);
-    Diagnose(0);
-    QCOMPARE(StatusText(), StatusOf(kOk));
-}
-
-void MainWindowTest::decliningAFailedTransferShowsTheStoredNumberAgain() {
-    StartWindow();
-    ClickRow(1);  // the USB box that is not found under its number 5
-    const int code = m_demo->ReadEntry(2).errorCode;
-    const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
-    ExpectValueTyped(QStringLiteral("3"));
-    m_prompter.ExpectQuestion(StringTable::Format(Msg::kDeviceNumberTransferFailed,
-                                                  {QString::fromStdString(texts.Description(code)),
-                                                   QString::fromStdString(texts.Remedy(code))}),
-                              Prompter::Icon::Stop, Prompter::Answer::Yes, Prompter::Answer::No);
-    const QByteArray before = m_demo->ConfigBytes();
-    ClickSetting(0);
-    QCOMPARE(SettingValue(0), QStringLiteral("5 "));
-    QCOMPARE(m_demo->ConfigBytes(), before);
-}
-
-void MainWindowTest::aValueBeyondItsBoundsIsStoredClamped() {
-    StartWindow();
-    ClickRow(0);
-    ExpectValueTyped(QStringLiteral("9999"));
-    ClickSetting(2);  // "Antwortzeit", 10 to 5000 ms
-    QCOMPARE(SettingValue(2), QStringLiteral("5000 ms"));
-    QVERIFY(m_demo->ConfigBytes().contains("<Antwortzeit>5000</Antwortzeit>"));
-}
-
-void MainWindowTest::ChooseLanguage(MainMenu::Command entry) {
-    m_window->Menu().Action(entry)->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-}
-
-void MainWindowTest::aFirstStartWithoutAStoredLanguageRunsInEnglish() {
-    m_demo->WriteSettings("[XMLConfig]\nConfigfilename=" + m_demo->ConfigPath().toUtf8() + "\n");
-    StartWindow();
-    QCOMPARE(m_document->Language(), 44);
-    QCOMPARE(Button("addButton")->text(), QStringLiteral("&Add"));
-    QCOMPARE(m_window->Pages().Tabs()->tabText(0), QStringLiteral("General"));
-    QCOMPARE(m_window->List()->item(0, 1)->text(), QStringLiteral("Trelink plug-on adapter TA-1"));
-    QVERIFY(m_window->Menu().Action(MainMenu::kEnglish)->isChecked());
-    QVERIFY(!m_window->Menu().Action(MainMenu::kGerman)->isChecked());
-}
-
-void MainWindowTest::switchingTheLanguageRetextsAndEmptiesTheWindow() {
-    m_demo->WriteStandardSettings(44);
-    StartWindow();
-    const struct {
-        MainMenu::Command entry;
-        int language;
-        QStringList captions;  // add, check, leave, first tab, status frame, first type, setting
-    } switches[] = {
-        {MainMenu::kGerman,
-         49,
-         {"&Hinzufügen", "Über&prüfen", "&Beenden", "Allgemein", "Gerätestatus", kPlugOnAdapter,
-          "Gerätenummer"}},
-        {MainMenu::kEnglish,
-         44,
-         {"&Add", "&Check", "E&xit", "General", "Device status", "Trelink plug-on adapter TA-1",
-          "Device number"}},
-    };
-    for (const auto& change : switches) {
-        ClickRow(0);
-        QVERIFY(Button("removeButton")->isEnabled());
-        m_window->Pages().ShowPage(DetailPages::kSettingsPage);
-        ChooseLanguage(change.entry);
-        QCOMPARE(m_settings->Language(), change.language);
-        const DetailPages& pages = m_window->Pages();
-        QCOMPARE((QStringList{Button("addButton")->text(), Button("checkButton")->text(),
-                              Button("leaveButton")->text(), pages.Tabs()->tabText(0),
-                              pages.General().findChild<QGroupBox*>()->title(),
-                              m_window->List()->item(0, 1)->text()}),
-                 change.captions.mid(0, 6));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelink-Zazorudevoza"));
-        // The list is rebuilt, the pages empty, no entry selected.
-        QCOMPARE(m_window->List()->rowCount(), 3);
-        QCOMPARE(m_window->List()->SelectedRow(), -1);
-        QCOMPARE(pages.Tabs()->currentIndex(), int(DetailPages::kGeneralPage));
-        QVERIFY(pages.TypeName()->text().isEmpty());
-        QCOMPARE(pages.DriverList()->rowCount() + pages.SettingsList()->rowCount(), 0);
-        QVERIFY(!Button("removeButton")->isEnabled());
-        QVERIFY(!pages.DiagnoseButton()->isEnabled());
-        QVERIFY(m_window->Menu().Action(change.entry)->isChecked());
-        // Setting names follow too.
-        ClickRow(0);
-        QCOMPARE(pages.SettingsList()->item(0, 0)->text(), change.captions.last());
-    }
-}
-
-void MainWindowTest::aCatalogueThatCannotBeLoadedKeepsTheChosenNumberAndGerman() {
-    StartWindow();
-    const QTemporaryDir empty;
-    m_window->Language().Catalogue().SetFolder(empty.path());
-    m_prompter.ExpectMessage(QStringLiteral("Can't load TrelinkKonfiguratorRes_44.qm"),
-                             Prompter::Icon::Stop);
-    ChooseLanguage(MainMenu::kEnglish);
-    QCOMPARE(m_settings->Language(), 44);
-    QCOMPARE(m_document->Language(), 49);
-    QCOMPARE(Button("addButton")->text(), QStringLiteral("&Hinzufügen"));
-    QCOMPARE(m_window->List()->item(0, 1)->text(), kPlugOnAdapter);
-    QVERIFY(m_helpFilePath.ends_with("TrelinkKonfiguratorHlp_49"));
-}
-
-void MainWindowTest::anUnknownLanguageNumberIsUsedButChecksNoMenuEntry() {
-    // Without its catalogue the window carries on in German with its layout's captions.
-    m_demo->WriteStandardSettings(77);
-    m_prompter.ExpectMessage(QStringLiteral("Can't load TrelinkKonfiguratorRes_77.qm"),
-                             Prompter::Icon::Stop);
-    StartWindow();
-    QVERIFY(m_window->IsInitialised());
-    QCOMPARE(m_document->Language(), 0);
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelinkkonfigurator"));
-    QCOMPARE(Button("checkButton")->text(), QStringLiteral("&Überprüfen"));
-    QCOMPARE(m_window->List()->item(0, 1)->text(), kPlugOnAdapter);
-    cleanup();
-    init();
-
-    // With one (the German catalogue under that number) the number is used.
-    const QTemporaryDir folder;
-    QVERIFY(QFile::copy(DemoCopy::BinFolder() + QStringLiteral("/TrelinkKonfiguratorRes_49.qm"),
-                        folder.filePath(QStringLiteral("TrelinkKonfiguratorRes_77.qm"))));
-    m_catalogueFolder = folder.path();
-    m_demo->WriteStandardSettings(77);
-    StartWindow();
-    QCOMPARE(m_document->Language(), 77);
-    // No type has a name in language 77: the rows show their numbers.
-    QCOMPARE(m_window->List()->item(0, 1)->text(), QStringLiteral("1"));
-    QVERIFY(!m_window->Menu().Action(MainMenu::kGerman)->isChecked());
-    QVERIFY(!m_window->Menu().Action(MainMenu::kEnglish)->isChecked());
-}
-
-void MainWindowTest::theHelpFileFollowsTheLanguageInTheProgramsFolder() {
-    StartWindow();
-    ChooseLanguage(MainMenu::kGerman);
-    ChooseLanguage(MainMenu::kEnglish);
-    QCOMPARE(QString::fromStdString(m_helpFilePath),
-             DemoCopy::BinFolder() + QStringLiteral("/TrelinkKonfiguratorHlp_44"));
-}
-
-// Everything the interface shows in one language: the window on every page with an entry
-// selected, its menus and context menu, every dialog, and every message.
-QStringList MainWindowTest::InterfaceTexts() {
-    QStringList texts;
-    ClickRow(0);
-    for (int page : {0, 1, 2}) {
-        m_window->Pages().ShowPage(page);
-        texts << ShownTexts(*m_window);
-    }
-    for (const QMenu* menu : m_window->findChildren<QMenu*>()) texts << ShownTexts(*menu);
-    HardwareContextMenu context(m_window.get());
-    texts << ShownTexts(context.Menu());
-    AddHardwareDialog add(QStringList{}, m_window.get());
-    ErrorListDialog errors(QStringList{}, m_window.get());
-    ParameterDefinition record("Baudrate");
-    record.type = PT_ENUM;
-    ValueChoiceDialog value(record, m_window.get());
-    AboutBox about(m_window.get());
-    about.show();
-    m_window->Help().Show();
-    for (const QWidget* dialog : std::initializer_list<const QWidget*>{
-             &add, &errors, &value, &about, m_window->Help().Viewer()}) {
-        texts << ShownTexts(*dialog);
-    }
-    m_window->Help().Close();
-    for (int id = Msg::kInfoAbout; id <= Msg::kCannotSave; ++id) texts << Text(id);
-    for (int id = Msg::kLayoutCheck; id <= Msg::kButtonCancel; ++id) texts << Text(id);
-    texts << qtTrId("messagebox.yes") << qtTrId("messagebox.no");
-    return texts;
-}
-
-void MainWindowTest::theEnglishInterfaceHasNoGermanWordAndTheGermanNoEnglish() {
-    const QSet<QString> german{
-        "und",        "der",           "die",        "das",          "nicht",     "ist",
-        "wird",       "wurde",         "keine",      "mit",          "für",       "Fehler",
-        "Datei",      "Einstellungen", "Hinzufügen", "Entfernen",    "Beenden",   "Treiber",
-        "Wert",       "Allgemein",     "Sprache",    "Hilfe",        "Abbrechen", "Suchen",
-        "Suche",      "Inhalt",        "bearbeiten", "Deutsch",      "Englisch",  "Optionen",
-        "Aktivieren", "Deaktiveren",   "Datum",      "Hardwarename", "Dateiname", "Treffer",
-        "Ja",         "Nein",          "ä"};
-    const QSet<QString> english{"the",      "and",    "is",       "not",     "of",    "to",
-                                "be",       "was",    "Add",      "Remove",  "Exit",  "Check",
-                                "Settings", "Driver", "Drivers",  "Error",   "File",  "Help",
-                                "Search",   "Cancel", "Apply",    "Device",  "Value", "Options",
-                                "Language", "German", "English",  "General", "Date",  "Yes",
-                                "No",       "About",  "Contents", "Hits",    "name"};
-    m_demo->WriteStandardSettings(44);
-    StartWindow();
-    const QStringList englishTexts = InterfaceTexts();
-    QVERIFY(englishTexts.contains(QStringLiteral("Set as &Default")));
-    QCOMPARE(WordsIn(englishTexts, german), QStringList());
-
-    ChooseLanguage(MainMenu::kGerman);
-    QStringList germanTexts = InterfaceTexts();
-    // These are English in every language, as the program words them.
-    for (const int id :
-         {Msg::kInternalError, Msg::kCannotLoadErrorLookup, Msg::kCannotLoadLanguage})
-        germanTexts.removeAll(Text(id));
-    QCOMPARE(WordsIn(germanTexts, english), QStringList());
-}
-
-// The command-line twin on the window's configuration; its standard output.
-QByteArray MainWindowTest::RunTwin(const QStringList& arguments) {
-    QProcess twin;
-    twin.start(DemoCopy::BinFolder() + QStringLiteral("/trelinkctl"),
-               QStringList{QStringLiteral("--config"), m_demo->ConfigPath(),
-                           QStringLiteral("--settings"), m_demo->SettingsPath()} +
-                   arguments);
-    if (!twin.waitForFinished(30000) || twin.exitCode() != 0) return QByteArray();
-    return twin.readAllStandardOutput();
-}
-
-void MainWindowTest::theWindowAndTheTwinChangeTheSameFileWithNothingLost() {
-    StartWindow();
-    QVERIFY(!RunTwin({QStringLiteral("add"), QStringLiteral("1")}).isEmpty());
-    QCOMPARE(m_demo->EntryCount(), 4);
-    // The window's next change meets the changed file: it shows it anew and changes nothing.
-    ClickRow(1);
-    m_prompter.ExpectMenu(
-        [](QMenu& menu) { return EntryOf(menu, HardwareContextMenu::kDeactivate); });
-    m_prompter.ExpectMessage(Text(Msg::kChangedElsewhere), Prompter::Icon::Information);
-    RequestContextMenu();
-    QCOMPARE(m_window->List()->rowCount(), 4);
-    QCOMPARE(m_demo->ReadEntry(2).isActive, 1);
-    // Asked again, it is done, and the twin's entry stays.
-    ClickRow(1);
-    ChooseFromContextMenu(HardwareContextMenu::kDeactivate);
-    QCOMPARE(m_demo->ReadEntry(2).isActive, 0);
-    QCOMPARE(m_demo->EntryCount(), 4);
-    // The twin reads the window's change.
-    const QByteArray listed = RunTwin({QStringLiteral("--json"), QStringLiteral("list")});
-    QCOMPARE(QJsonDocument::fromJson(listed)[QStringLiteral("entries")][1][QStringLiteral("active")]
-                 .toBool(),
-             false);
-}
-
-void MainWindowTest::tabLeavesTheHardwareListBothWays() {
-    StartWindow();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    ClickRow(0);
-    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-        m_window->List()->setFocus();
-        QTest::keyClick(m_window->List(), key);
-        QVERIFY(!m_window->List()->hasFocus());
-    }
-}
 
 QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -26,138 +26,112 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void secondCopyEndsAtOnceWithoutAWord();
-    void staleLockIsTakenOver_data();
-    void staleLockIsTakenOver();
-    void startUpNeverWritesTheSettingsFile();
+    // The program, its libraries and catalogue copied beside a demo configuration, so that it
+    // finds its own settings file there.
+    void init() {
+        m_install = std::make_unique<DemoCopy>();
+        QVERIFY(m_install->IsValid());
+        m_runtime = std::make_unique<QTemporaryDir>();
+        const QDir bin(DemoCopy::BinFolder());
+        const QDir install(m_install->Folder());
+        for (const char* name : {"trelinkkonfigurator", "libMTrelinkL1.so", "libErrorLookUp.so",
+                                 "TrelinkKonfiguratorRes_49.qm"}) {
+            const QString file = QString::fromLatin1(name);
+            QVERIFY2(QFile::copy(bin.filePath(file), install.filePath(file)), name);
+        }
+        QVERIFY(QFile::setPermissions(install.filePath(QStringLiteral("trelinkkonfigurator")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        m_install->WriteStandardSettings();
+    }
+    void cleanup() {
+        for (auto& process : m_processes) {
+            process->kill();
+            process->waitForFinished();
+        }
+        m_processes.clear();
+        m_runtime.reset();
+        m_install.reset();
+    }
+    void secondCopyEndsAtOnceWithoutAWordAndNeitherWritesTheSettings() {
+        const QByteArray settings = SettingsBytes();
+        auto& first = *m_processes.emplace_back(std::make_unique<QProcess>());
+        StartFirstCopy(first);
+        QCOMPARE(SettingsBytes(), settings);
+        QProcess second;
+        Start(second);
+        QVERIFY(second.waitForFinished(kStartTimeoutMs));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.readAllStandardOutput(), QByteArray());
+        QCOMPARE(second.readAllStandardError(), QByteArray());
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(LockOwner(), first.processId());
+        QCOMPARE(SettingsBytes(), settings);
+    }
+    // What a kill between creating and writing the lock file leaves, or a lock naming a process
+    // that is gone or runs another program ("%1": a running process of another program).
+    void staleLockIsTakenOver_data() {
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbled") << QByteArray("\x01\xfe garbled\n\n");
+        QTest::newRow("dead copy")
+            << QByteArray::number(kNoProcess) + "\ntrelinkkonfigurator\n" + host + "\n";
+        QTest::newRow("another program") << "%1\nsleep\n" + host + "\n";
+    }
+    void staleLockIsTakenOver() {
+        QFETCH(QByteArray, lock);
+        auto& other = *m_processes.emplace_back(std::make_unique<QProcess>());
+        other.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(other.waitForStarted());
+        WriteLock(lock.replace("%1", QByteArray::number(other.processId())));
+        auto& next = *m_processes.emplace_back(std::make_unique<QProcess>());
+        Start(next);
+        QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), next.processId(), kStartTimeoutMs);
+        QCOMPARE(next.state(), QProcess::Running);
+    }
 
 private:
     // Starts the program copy and waits until its window has probed the configuration.
-    void StartFirstCopy(QProcess& process);
-    void Start(QProcess& process);
-    QString LockPath() const;
-    void WriteLock(const QByteArray& bytes) const;
-    qint64 LockOwner() const;
-    QByteArray SettingsBytes() const;
+    void StartFirstCopy(QProcess& process) {
+        // The ready adapter of entry 1 gets code 0 back when the window tests the entries.
+        QVERIFY(m_install->SetErrorCode(1, kSentinelCode));
+        Start(process);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(LockPath()), kStartTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_install->ReadEntry(1).errorCode, kOk, kStartTimeoutMs);
+    }
+    void Start(QProcess& process) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.remove(QStringLiteral("MTRELINK_SIMULATION"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(m_install->Folder());
+        process.start(QDir(m_install->Folder()).filePath(QStringLiteral("trelinkkonfigurator")),
+                      {});
+        QVERIFY(process.waitForStarted());
+    }
+    QString LockPath() const {
+        return QDir(m_runtime->path()).filePath(QString::fromLatin1(SingleInstanceLock::kName));
+    }
+    void WriteLock(const QByteArray& bytes) const {
+        QFile lock(LockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QCOMPARE(lock.write(bytes), bytes.size());
+    }
+    qint64 LockOwner() const {
+        QFile lock(LockPath());
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
+    }
+    QByteArray SettingsBytes() const {
+        QFile file(m_install->SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     std::unique_ptr<DemoCopy> m_install;
     std::unique_ptr<QTemporaryDir> m_runtime;
     std::vector<std::unique_ptr<QProcess>> m_processes;
 };
-
-// The program, its libraries and catalogue copied beside a demo configuration, so that it
-// finds its own settings file there.
-void StartupTest::init() {
-    m_install = std::make_unique<DemoCopy>();
-    QVERIFY(m_install->IsValid());
-    m_runtime = std::make_unique<QTemporaryDir>();
-    const QDir bin(DemoCopy::BinFolder());
-    const QDir install(m_install->Folder());
-    for (const char* name : {"trelinkkonfigurator", "libMTrelinkL1.so", "libErrorLookUp.so",
-                             "TrelinkKonfiguratorRes_49.qm"}) {
-        const QString file = QString::fromLatin1(name);
-        QVERIFY2(QFile::copy(bin.filePath(file), install.filePath(file)), name);
-    }
-    QVERIFY(QFile::setPermissions(install.filePath(QStringLiteral("trelinkkonfigurator")),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    m_install->WriteStandardSettings();
-}
-
-void StartupTest::cleanup() {
-    for (auto& process : m_processes) {
-        process->kill();
-        process->waitForFinished();
-    }
-    m_processes.clear();
-    m_runtime.reset();
-    m_install.reset();
-}
-
-void StartupTest::Start(QProcess& process) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.remove(QStringLiteral("MTRELINK_SIMULATION"));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_install->Folder());
-    process.start(QDir(m_install->Folder()).filePath(QStringLiteral("trelinkkonfigurator")), {});
-    QVERIFY(process.waitForStarted());
-}
-
-void StartupTest::StartFirstCopy(QProcess& process) {
-    // The ready adapter of entry 1 gets code 0 back when the window tests the entries.
-    QVERIFY(m_install->SetErrorCode(1, kSentinelCode));
-    Start(process);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(LockPath()), kStartTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(m_install->ReadEntry(1).errorCode, kOk, kStartTimeoutMs);
-}
-
-QString StartupTest::LockPath() const {
-    return QDir(m_runtime->path()).filePath(QString::fromLatin1(SingleInstanceLock::kName));
-}
-
-void StartupTest::WriteLock(const QByteArray& bytes) const {
-    QFile lock(LockPath());
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    QCOMPARE(lock.write(bytes), bytes.size());
-}
-
-qint64 StartupTest::LockOwner() const {
-    QFile lock(LockPath());
-    return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
-}
-
-QByteArray StartupTest::SettingsBytes() const {
-    QFile file(m_install->SettingsPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void StartupTest::secondCopyEndsAtOnceWithoutAWord() {
-    auto& first = *m_processes.emplace_back(std::make_unique<QProcess>());
-    StartFirstCopy(first);
-    QProcess second;
-    Start(second);
-    QVERIFY(second.waitForFinished(kStartTimeoutMs));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-    QCOMPARE(second.readAllStandardOutput(), QByteArray());
-    QCOMPARE(second.readAllStandardError(), QByteArray());
-    QCOMPARE(first.state(), QProcess::Running);
-    QCOMPARE(LockOwner(), first.processId());
-}
-
-// What a kill between creating and writing the lock file leaves, or a lock naming a process
-// that is gone or runs another program ("%1": a running process of another program).
-void StartupTest::staleLockIsTakenOver_data() {
-    const QByteArray host = QSysInfo::machineHostName().toUtf8();
-    QTest::addColumn<QByteArray>("lock");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("garbled") << QByteArray("\x01\xfe garbled\n\n");
-    QTest::newRow("dead copy") << QByteArray::number(kNoProcess) + "\ntrelinkkonfigurator\n" +
-                                      host + "\n";
-    QTest::newRow("another program") << "%1\nsleep\n" + host + "\n";
-}
-
-void StartupTest::staleLockIsTakenOver() {
-    QFETCH(QByteArray, lock);
-    auto& other = *m_processes.emplace_back(std::make_unique<QProcess>());
-    other.start(QStringLiteral("sleep"), {QStringLiteral("60")});
-    QVERIFY(other.waitForStarted());
-    WriteLock(lock.replace("%1", QByteArray::number(other.processId())));
-    auto& next = *m_processes.emplace_back(std::make_unique<QProcess>());
-    Start(next);
-    QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), next.processId(), kStartTimeoutMs);
-    QCOMPARE(next.state(), QProcess::Running);
-}
-
-void StartupTest::startUpNeverWritesTheSettingsFile() {
-    const QByteArray settings = SettingsBytes();
-    auto& first = *m_processes.emplace_back(std::make_unique<QProcess>());
-    StartFirstCopy(first);
-    QCOMPARE(SettingsBytes(), settings);
-}
 
 QTEST_MAIN(StartupTest)
 #include "StartupTest.moc"

@@ -18,11 +18,7 @@ namespace trelink::test {
 class CommandFixture : public ::testing::Test {
 protected:
     void Open(const std::string& entries) {
-        std::string xml = ReadFile(std::string(TRELINK_TEST_DATA) + "/catalogue/catalogue.xml");
-        const std::string empty = "<configuration></configuration>";
-        xml.replace(xml.find(empty), empty.size(),
-                    "<configuration>" + entries + "</configuration>");
-        WriteFile(m_path, xml);
+        WriteFile(m_path, CatalogueWith(entries));
         WriteFile(m_settingsPath, "[XMLConfig]\nConfigfilename=" + m_path + "\n");
         ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
         m_document.SetLanguage(ProgramSettings::kGerman);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "services/FileSystem.h"
+#include "tests/common/TempDir.h"
 
 namespace trelink::test {
 
@@ -19,6 +20,14 @@ inline std::string Entry(const std::string& active, const std::string& isDefault
 // An inactive entry of the type, not the default.
 inline std::string TypeEntry(const std::string& type, const std::string& extra = "") {
     return Entry("0", "0", "0", type, extra);
+}
+
+// The catalogue of tests/data with entries in its "configuration".
+inline std::string CatalogueWith(const std::string& entries) {
+    std::string xml = ReadFile(TRELINK_TEST_DATA "/catalogue/catalogue.xml");
+    const std::string empty = "<configuration></configuration>";
+    return xml.replace(xml.find(empty), empty.size(),
+                       "<configuration>" + entries + "</configuration>");
 }
 
 // The system calls of a save as a test steers them: before each one, before(call) may act,

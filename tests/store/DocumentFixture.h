@@ -24,11 +24,7 @@ protected:
     void Open(const std::string& body) { OpenFile("<Root>" + body + "</Root>"); }
     // The catalogue of tests/data with entries in its "configuration".
     void OpenCatalogue(const std::string& entries, int language = 0) {
-        std::string xml = ReadFile(TRELINK_TEST_DATA "/catalogue/catalogue.xml");
-        const std::string empty = "<configuration></configuration>";
-        xml.replace(xml.find(empty), empty.size(),
-                    "<configuration>" + entries + "</configuration>");
-        OpenFile(xml, language);
+        OpenFile(CatalogueWith(entries), language);
     }
     int Saves() const { return m_system.saves; }
 

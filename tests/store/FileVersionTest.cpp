@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -168,8 +167,8 @@ TEST_F(FileVersionTest, SourcesAreAskedNoteFirstThenModuleTagThenName) {
     }
 }
 
-// Fields set to extreme values, the file cut anywhere or damaged at random: nothing may crash,
-// read out of bounds (the sanitizer build tells) or allocate what a field claims.
+// Fields set to extreme values or the file cut anywhere: nothing may crash, read out of bounds
+// (the sanitizer build tells) or allocate what a field claims. Random damage is the fuzzer's.
 TEST_F(FileVersionTest, DamagedFilesGiveTheirVersionOrNoneAndDoNoHarm) {
     const std::string whole = BuildElf({{".modinfo", SHT_PROGBITS, "version=5.6", 1},
                                         {".note.package", SHT_NOTE, PackageNote(kJson)}});
@@ -211,16 +210,6 @@ TEST_F(FileVersionTest, DamagedFilesGiveTheirVersionOrNoneAndDoNoHarm) {
 
     for (std::size_t length = 0; length < whole.size(); ++length) {
         EXPECT_TRUE(harmless("cut" + std::to_string(length), whole.substr(0, length))) << length;
-    }
-    std::mt19937 random(20240229);
-    std::uniform_int_distribution<std::size_t> position(0, whole.size() - 1);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int round = 0; round < 1000; ++round) {
-        std::string bytes = whole;
-        for (int flips = 1 + round % 4; flips > 0; --flips) {
-            bytes[position(random)] = static_cast<char>(byte(random));
-        }
-        Version("random" + std::to_string(round), bytes);
     }
 }
 

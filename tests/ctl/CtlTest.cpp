@@ -212,11 +212,12 @@ TEST_F(CtlTest, EverySubcommandAnswersPeopleAndScripts) {
 }
 
 struct RefusalCase {
-    std::string from, to;  // what the demo is changed to first
+    std::string from, to;  // what the demo's file is changed to first
     std::vector<std::string> arguments;
     int exitCode;
     std::string kind, reason;
     std::vector<Expected> json;
+    std::string file = "trelinkconfig.xml";
 };
 
 // Commands that must be refused, each with its reason.
@@ -258,13 +259,21 @@ const RefusalCase kRefusals[] = {
     {"", "", {"scan", "1"}, 1, "needsYes", "zum Absturz des Busses führen", {}},
     {"", "", {"remove", "9"}, 1, "noEntry", "keine Hardware 9", {{"/error/entries", 3}}},
     {"", "", {"add", "PK-9"}, 1, "unknownType", "keinen Hardwaretyp PK-9", {}},
+    {"Nodes=\"3 17 42 100\"/>",
+     "Nodes=\"3 17 42 100\"><Fault Call=\"ScanBus\" Code=\"12345\"/></Adapter>",
+     {"scan", "1", "--yes"},
+     4,
+     "scanFailed",
+     "12345",
+     {{"/error/result/code", 12345}, {"/nodes", Json::array()}},
+     "mtrelinksim.xml"},
 };
 
 TEST_F(CtlTest, ARefusalNamesItsReasonAndLeavesTheFileAlone) {
     for (const RefusalCase& c : kRefusals) {
         for (const bool json : {false, true}) {
             Reset();
-            Edit("trelinkconfig.xml", c.from, c.to);
+            Edit(c.file, c.from, c.to);
             const std::string before = ReadFile(m_config);
             const Ran ran = json ? RunJson(c.arguments) : Run(c.arguments);
             EXPECT_EQ(ran.exitCode, c.exitCode) << Shown(c.arguments) << ran.err;
@@ -344,16 +353,6 @@ TEST_F(CtlTest, TheLanguageAndTheFileComeFromTheSettingsUnlessGiven) {
     const Ran ran = RunJson({"--config", m_config, "diagnose", "1"});
     EXPECT_EQ(ran.At("/result/code"), 0) << ran.out;
     EXPECT_EQ(ran.At("/language"), "de");
-}
-
-TEST_F(CtlTest, AFailedScanIsABusDriverFailure) {
-    Edit("mtrelinksim.xml", "Nodes=\"3 17 42 100\"/>",
-         "Nodes=\"3 17 42 100\"><Fault Call=\"ScanBus\" Code=\"12345\"/></Adapter>");
-    const Ran ran = RunJson({"scan", "1", "--yes"});
-    EXPECT_EQ(ran.exitCode, 4);
-    EXPECT_EQ(ran.At("/error/kind"), "scanFailed");
-    EXPECT_EQ(ran.At("/error/result/code"), 12345);
-    EXPECT_EQ(ran.At("/nodes"), Json::array());
 }
 
 TEST_F(CtlTest, AChangeWaitsForTheLockAnotherProgramHolds) {

@@ -1,6 +1,5 @@
 // Drives the real main window on a private copy of the demo configuration, with the real
 // stand-in libraries, and checks what the window shows and what the file holds.
-#include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -94,10 +93,8 @@ QStringList ShownTexts(const QWidget& root) {
     QList<const QWidget*> widgets = root.findChildren<const QWidget*>();
     widgets.prepend(&root);
     for (const QWidget* widget : widgets) {
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            texts << button->text();
-        if (const auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
-        if (const auto* group = qobject_cast<const QGroupBox*>(widget)) texts << group->title();
+        // Buttons and labels have a text, group boxes a title.
+        for (const char* name : {"text", "title"}) texts << widget->property(name).toString();
         if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
             for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
         }
@@ -132,11 +129,12 @@ QStringList WordsIn(const QStringList& texts, const QSet<QString>& words) {
     return found;
 }
 
-// The status text of a diagnosis of the code, without its time stamp.
-QString StatusOf(Result code) {
+// The text filled with the error texts of the code: by default the status text of a diagnosis,
+// without its time stamp.
+QString StatusOf(Result code, int id = Msg::kDeviceStatus) {
     const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
-    return StringTable::Format(Msg::kDeviceStatus, {QString::fromStdString(texts.Description(code)),
-                                                    QString::fromStdString(texts.Remedy(code))});
+    return StringTable::Format(id, {QString::fromStdString(texts.Description(code)),
+                                    QString::fromStdString(texts.Remedy(code))});
 }
 
 }  // namespace
@@ -175,27 +173,18 @@ private slots:
         QVERIFY(m_window->IsInitialised());
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvak Trelink-Zazorudevoza"));
         QVERIFY(Button("leaveButton")->isDefault());
+        using I = HardwareImageList;
         QCOMPARE(list->rowCount(), 3);
-        QCOMPARE(list->item(0, 0)->text(), QStringLiteral("1"));
-        QCOMPARE(list->item(0, 1)->text(), kPlugOnAdapter);
-        QCOMPARE(list->item(1, 1)->text(), kAdapterBox);
-        QCOMPARE(list->item(2, 1)->text(), kCard);
-        QCOMPARE(ImageAt(0, 1), int(HardwareImageList::kPlugOnAdapter));
-        QCOMPARE(ImageAt(1, 1), int(HardwareImageList::kAdapterBox));
-        QCOMPARE(ImageAt(2, 1), int(HardwareImageList::kCardType2));
-        QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActiveDefault));
-        QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActive));
-        QCOMPARE(ImageAt(2, 2), int(HardwareImageList::kInactive));
+        QCOMPARE((QStringList{list->item(0, 0)->text(), list->item(0, 1)->text(),
+                              list->item(1, 1)->text(), list->item(2, 1)->text()}),
+                 (QStringList{QStringLiteral("1"), kPlugOnAdapter, kAdapterBox, kCard}));
+        QCOMPARE(Images(1), (QList<int>{I::kPlugOnAdapter, I::kAdapterBox, I::kCardType2}));
+        QCOMPARE(Images(2), (QList<int>{I::kActiveDefault, I::kActive, I::kInactive}));
         QVERIFY(!list->item(1, 2)->icon().isNull());
-
         // The probe stored each connection test: the adapter of entry 1 answers, the others fail.
         QCOMPARE(m_demo->ReadEntry(1).errorCode, kOk);
-        QVERIFY(m_demo->ReadEntry(2).errorCode != kOk);
-        QVERIFY(m_demo->ReadEntry(3).errorCode != kOk);
-        QCOMPARE(ImageAt(0, 0), int(HardwareList::kNoImage));
-        QCOMPARE(ImageAt(1, 0), int(HardwareImageList::kWarning));
-        QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
-
+        QVERIFY(m_demo->ReadEntry(2).errorCode != kOk && m_demo->ReadEntry(3).errorCode != kOk);
+        QCOMPARE(Images(0), (QList<int>{HardwareList::kNoImage, I::kWarning, I::kWarning}));
         QVERIFY(m_window->Pages().DiagnoseButton()->isVisible());
         QVERIFY(!m_window->Pages().DriverList()->isVisible());
         QVERIFY(!Button("removeButton")->isEnabled());
@@ -329,8 +318,9 @@ private slots:
         ClickRow(1);
         ChooseFromContextMenu(HardwareContextMenu::kSetDefault);
         QCOMPARE(m_demo->ReadEntry(2).isDefault, 1);
-        QCOMPARE(ImageAt(0, 2), int(HardwareImageList::kActive));
-        QCOMPARE(ImageAt(1, 2), int(HardwareImageList::kActiveDefault));
+        QCOMPARE(Images(2),
+                 (QList<int>{HardwareImageList::kActive, HardwareImageList::kActiveDefault,
+                             HardwareImageList::kInactive}));
         QCOMPARE(m_window->List()->SelectedRow(), 1);
         // Neither setting the default nor deactivating calls the driver.
         ChooseFromContextMenu(HardwareContextMenu::kDeactivate);
@@ -498,9 +488,13 @@ private slots:
         QCOMPARE(StatusText(), StatusOf(code));
         QCOMPARE(ImageAt(2, 0), int(HardwareImageList::kWarning));
     }
-    void aNewDeviceNumberReachesTheAdapterBeforeItIsStored() {
+    void aNewDeviceNumberReachesTheAdapterBeforeItIsStoredAndOtherValuesAreClamped() {
         StartWindow();
         ClickRow(0);
+        ExpectValueTyped(QStringLiteral("9999"));
+        ClickSetting(2);  // "Antwortzeit", 10 to 5000 ms
+        QCOMPARE(SettingValue(2), QStringLiteral("5000 ms"));
+        QVERIFY(m_demo->ConfigBytes().contains("<Antwortzeit>5000</Antwortzeit>"));
         ExpectValueTyped(QStringLiteral("7"));
         m_prompter.ExpectMessage(Text(Msg::kDeviceNumberTransferred), Prompter::Icon::Information);
         ClickSetting(0);
@@ -511,46 +505,27 @@ private slots:
                                   Prompter::Answer::No, Prompter::Answer::No);
         Diagnose(0);
         QCOMPARE(StatusText(), StatusOf(kOk));
-    }
-    void decliningAFailedTransferShowsTheStoredNumberAgain() {
-        StartWindow();
+
+        // Declining to keep a number the adapter refused shows the stored number again.
         ClickRow(1);  // the USB box that is not found under its number 5
-        const int code = m_demo->ReadEntry(2).errorCode;
-        const ErrorLookup texts(DemoCopy::BinFolder().toStdString());
         ExpectValueTyped(QStringLiteral("3"));
         m_prompter.ExpectQuestion(
-            StringTable::Format(Msg::kDeviceNumberTransferFailed,
-                                {QString::fromStdString(texts.Description(code)),
-                                 QString::fromStdString(texts.Remedy(code))}),
+            StatusOf(m_demo->ReadEntry(2).errorCode, Msg::kDeviceNumberTransferFailed),
             Prompter::Icon::Stop, Prompter::Answer::Yes, Prompter::Answer::No);
         const QByteArray before = m_demo->ConfigBytes();
         ClickSetting(0);
         QCOMPARE(SettingValue(0), QStringLiteral("5 "));
         QCOMPARE(m_demo->ConfigBytes(), before);
     }
-    void aValueBeyondItsBoundsIsStoredClamped() {
-        StartWindow();
-        ClickRow(0);
-        ExpectValueTyped(QStringLiteral("9999"));
-        ClickSetting(2);  // "Antwortzeit", 10 to 5000 ms
-        QCOMPARE(SettingValue(2), QStringLiteral("5000 ms"));
-        QVERIFY(m_demo->ConfigBytes().contains("<Antwortzeit>5000</Antwortzeit>"));
-    }
-    void aFirstStartWithoutAStoredLanguageRunsInEnglish() {
-        m_demo->WriteSettings("[XMLConfig]\nConfigfilename=" + m_demo->ConfigPath().toUtf8() +
-                              "\n");
+    void aFirstStartRunsInEnglishAndSwitchingRetextsAndEmptiesTheWindow() {
+        // No language stored yet.
+        m_demo->WriteSettings("[XMLConfig]\nConfigfilename=" + m_demo->ConfigPath().toUtf8());
         StartWindow();
         QCOMPARE(m_document->Language(), 44);
-        QCOMPARE(Button("addButton")->text(), QStringLiteral("&Add"));
-        QCOMPARE(m_window->Pages().Tabs()->tabText(0), QStringLiteral("General"));
-        QCOMPARE(m_window->List()->item(0, 1)->text(),
-                 QStringLiteral("Trelink plug-on adapter TA-1"));
-        QVERIFY(m_window->Menu().Action(MainMenu::kEnglish)->isChecked());
+        QCOMPARE(
+            (QStringList{Button("addButton")->text(), m_window->List()->item(0, 1)->text()}),
+            (QStringList{QStringLiteral("&Add"), QStringLiteral("Trelink plug-on adapter TA-1")}));
         QVERIFY(!m_window->Menu().Action(MainMenu::kGerman)->isChecked());
-    }
-    void switchingTheLanguageRetextsAndEmptiesTheWindow() {
-        m_demo->WriteStandardSettings(44);
-        StartWindow();
         const struct {
             MainMenu::Command entry;
             int language;
@@ -588,6 +563,7 @@ private slots:
             QVERIFY(!Button("removeButton")->isEnabled());
             QVERIFY(!pages.DiagnoseButton()->isEnabled());
             QVERIFY(m_window->Menu().Action(change.entry)->isChecked());
+            QCOMPARE(m_document->Language(), change.language);
             // Setting names follow too.
             ClickRow(0);
             QCOMPARE(pages.SettingsList()->item(0, 0)->text(), change.captions.last());
@@ -746,6 +722,11 @@ private:
     int ImageAt(int row, int column) const {
         const QTableWidgetItem* cell = m_window->List()->item(row, column);
         return cell ? cell->data(HardwareList::kImageRole).toInt() : -2;
+    }
+    QList<int> Images(int column) const {
+        QList<int> images;
+        for (int row = 0; row < m_window->List()->rowCount(); ++row) images << ImageAt(row, column);
+        return images;
     }
     void Diagnose(int row) {
         ClickRow(row);

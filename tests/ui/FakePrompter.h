@@ -19,9 +19,7 @@ public:
     using QuestionHandler = std::function<void()>;
 
     void ExpectMessage(const QString& text, Icon icon) {
-        Expected& expected = Add(Kind::kMessage);
-        expected.text = text;
-        expected.icon = icon;
+        m_expected.append({Kind::kMessage, text, icon, {}, {}, {}, {}, {}});
     }
     // Answers with answer after checking that preselected is the default; onAsked runs first.
     void ExpectQuestion(const QString& text, Icon icon, Answer preselected, Answer answer,
@@ -29,8 +27,12 @@ public:
         m_expected.append(
             {Kind::kQuestion, text, icon, preselected, answer, std::move(onAsked), {}, {}});
     }
-    void ExpectDialog(DialogHandler handler) { Add(Kind::kDialog).dialog = std::move(handler); }
-    void ExpectMenu(MenuHandler handler) { Add(Kind::kMenu).menu = std::move(handler); }
+    void ExpectDialog(DialogHandler handler) {
+        m_expected.append({Kind::kDialog, {}, {}, {}, {}, {}, std::move(handler), {}});
+    }
+    void ExpectMenu(MenuHandler handler) {
+        m_expected.append({Kind::kMenu, {}, {}, {}, {}, {}, {}, std::move(handler)});
+    }
 
     // What went wrong so far: unexpected or mismatched prompts, and expected ones not asked.
     QStringList Failures() const {
@@ -47,12 +49,10 @@ public:
     void ShowMessage(QWidget*, const QString& text, Icon icon) override {
         const Expected expected = Take(Kind::kMessage, text);
         if (expected.kind == Kind::kMessage && (expected.text != text || expected.icon != icon)) {
-            m_failures.append(QStringLiteral("message \"%1\" (icon %2) where \"%3\" (icon %4) "
-                                             "was expected")
-                                  .arg(text)
-                                  .arg(static_cast<int>(icon))
-                                  .arg(expected.text)
-                                  .arg(static_cast<int>(expected.icon)));
+            m_failures.append(QStringLiteral("message \"%1\" (icon %2) where \"%3\" (icon %4) was "
+                                             "expected")
+                                  .arg(text, QString::number(int(icon)), expected.text,
+                                       QString::number(int(expected.icon))));
         }
     }
     Answer AskYesNo(QWidget*, const QString& text, Icon icon, Answer preselected) override {
@@ -86,11 +86,6 @@ private:
         MenuHandler menu;
     };
 
-    Expected& Add(Kind kind) {
-        m_expected.append(Expected());
-        m_expected.last().kind = kind;
-        return m_expected.last();
-    }
     // The next expectation when it is of that kind; otherwise records a failure.
     Expected Take(Kind kind, const QString& what) {
         if (m_expected.isEmpty() || m_expected.first().kind != kind) {

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 
 namespace trelink {
 namespace {

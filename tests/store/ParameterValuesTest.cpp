@@ -3,7 +3,7 @@
 
 #include "store/ConfigDocument.h"
 #include "store/ParameterDefinition.h"
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 
 namespace trelink {
 namespace {

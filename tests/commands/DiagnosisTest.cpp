@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "commands/MessageCatalogue.h"
@@ -29,12 +31,8 @@ class FixedClock : public Clock {
 public:
     std::tm LocalNow() const override {
         std::tm time{};
-        time.tm_year = 2026 - 1900;
-        time.tm_mon = 2;
-        time.tm_mday = 5;
-        time.tm_hour = 7;
-        time.tm_min = 8;
-        time.tm_sec = 9;
+        std::tie(time.tm_year, time.tm_mon, time.tm_mday, time.tm_hour, time.tm_min, time.tm_sec) =
+            std::make_tuple(2026 - 1900, 2, 5, 7, 8, 9);
         return time;
     }
 };

@@ -2,26 +2,20 @@
 
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "commands/CommandContext.h"
 #include "commands/ProgramSettings.h"
-#include "store/ConfigDocument.h"
-#include "tests/common/ConfigEntries.h"
+#include "tests/common/DocumentFixture.h"
 #include "tests/common/FakeBusDriver.h"
-#include "tests/common/TempDir.h"
 
 namespace trelink::test {
 
-// The catalogue of tests/data with the given entries, in a fresh folder with a settings file
-// that names it, opened in German; the bus driver is scripted.
-class CommandFixture : public ::testing::Test {
+// The catalogue of tests/data with the given entries, opened in German beside a settings file
+// that names it; saves are counted and the bus driver is scripted.
+class CommandFixture : public DocumentFixture {
 protected:
     void Open(const std::string& entries) {
-        WriteFile(m_path, CatalogueWith(entries));
         WriteFile(m_settingsPath, "[XMLConfig]\nConfigfilename=" + m_path + "\n");
-        ASSERT_EQ(m_document.SetConfigFile(m_path), kOk);
-        m_document.SetLanguage(ProgramSettings::kGerman);
+        OpenCatalogue(entries, ProgramSettings::kGerman);
     }
 
     // What the file on disk holds now.
@@ -35,10 +29,7 @@ protected:
     }
     BusDriverScript& Script() { return m_drivers.script; }
 
-    TempDir m_dir;
-    std::string m_path = m_dir.File("trelinkconfig.xml");
     std::string m_settingsPath = m_dir.File("trelinkkonfigurator.ini");
-    ConfigDocument m_document;
     ProgramSettings m_settings{m_settingsPath};
     FakeBusDriverFactory m_drivers;
     CommandContext m_context{m_document, m_settings, m_drivers};

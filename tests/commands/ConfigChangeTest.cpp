@@ -1,14 +1,12 @@
 #include "commands/ConfigChange.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
-#include <thread>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
 #include "tests/commands/CommandFixture.h"
+#include "tests/common/LockHolder.h"
 
 namespace trelink {
 namespace {
@@ -44,25 +42,10 @@ TEST_F(ConfigChangeTest, AFileChangedElsewhereIsLoadedAgainAndStopsTheChange) {
 }
 
 TEST_F(ConfigChangeTest, AChangeWaitsForTheLockAnotherProgramHoldsAndGivesUp) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        const ConfigFileLock lock(m_path, 0ms);
-        const char byte = lock.IsHeld() ? 'y' : 'n';
-        if (::write(ready[1], &byte, 1) != 1) ::_exit(1);
-        std::this_thread::sleep_for(300ms);
-        ::_exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::close(ready[0]);
-    ::close(ready[1]);
-    ASSERT_EQ(byte, 'y');
+    const test::LockHolder other(m_path, 300ms);
+    ASSERT_TRUE(other.Held());
     EXPECT_EQ(ConfigChange(m_document, 0ms).GetState(), State::kBusy);
     EXPECT_EQ(ConfigChange(m_document, 10s).GetState(), State::kReady);
-    int status = 0;
-    ::waitpid(holder, &status, 0);
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include "commands/HardwareCommands.h"
 
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
-#include "commands/CommandResults.h"
 
 #include <cerrno>
+#include <tuple>
 
-#include "services/FileSystem.h"
+#include <gtest/gtest.h>
+
+#include "commands/CommandResults.h"
 #include "store/MessageIds.h"
 #include "tests/commands/CommandFixture.h"
 
@@ -15,6 +15,7 @@ namespace trelink {
 namespace {
 
 using test::Entry;
+using Call = FileSystem::Call;
 
 constexpr const char* kUsbAdapter = "USB-Adapter";  // type 1: at most 2, not beside type 9
 constexpr int kUsbType = 1;
@@ -22,11 +23,6 @@ constexpr int kSimulatorType = 9;
 
 class HardwareCommandsTest : public test::CommandFixture {
 protected:
-    // Three inactive entries: two USB adapters and a simulator.
-    void OpenThree() {
-        Open(Entry("0", "0", "5", "1") + Entry("0", "0", "5", "1") + Entry("0", "0", "5", "9"));
-    }
-
     std::string Connection(int number, const std::string& handle) const {
         return "SetXMLFile(" + m_path + ") ConnectDiagnosis(" + std::to_string(number) +
                ",0) Disconnect(" + handle + ")";
@@ -35,71 +31,45 @@ protected:
     HardwareCommands m_commands{m_context};
 };
 
-TEST_F(HardwareCommandsTest, TheProbeStoresWhatEachConnectionTestGave) {
-    OpenThree();
-    Script().connect[2] = 40963;
-    const ProbeOutcome outcome = m_commands.ProbeAllHardware();
-    EXPECT_EQ(outcome.result, kOk);
-    EXPECT_FALSE(outcome.saveFailed);
-    // Disconnect follows every attempt, and its own answer never becomes a code.
-    EXPECT_EQ(Script().Calls(),
-              Connection(1, "7") + " " + Connection(2, "0") + " " + Connection(3, "7"));
-    EXPECT_EQ(StoredCode(1), kOk);
-    EXPECT_EQ(StoredCode(2), 40963);
-    EXPECT_EQ(StoredCode(3), kOk);
-    // One library for the whole probe.
-    EXPECT_EQ(Script().loads, 1);
-    EXPECT_EQ(Script().unloads, 1);
-}
-
-TEST_F(HardwareCommandsTest, TheProbeStoresARefusedFileOrAMissingLibraryWithoutConnecting) {
+// Disconnect follows every attempt, and its own answer never becomes a code. One library and
+// one save serve the whole probe; a file that cannot be saved is reported once, and every entry
+// is tested all the same.
+TEST_F(HardwareCommandsTest, TheProbeStoresWhatEachConnectionTestGaveWithOneSave) {
+    const std::string file = "SetXMLFile(" + m_path + ")";
+    const std::string probed =
+        Connection(1, "7") + " " + Connection(2, "0") + " " + Connection(3, "7");
+    const Result missing = kBusDriverNotLoaded;
     const struct {
         bool loaded;
         std::int32_t setXMLFile;
-        Result stored;
+        int writeError;
+        bool readOnly;
+        std::vector<Result> stored;
         std::string calls;
+        int saves;
     } cases[] = {
-        {true, 40967, 40967, "SetXMLFile(@) SetXMLFile(@) SetXMLFile(@)"},
-        {false, 0, kBusDriverNotLoaded, ""},
+        {true, 0, 0, false, {kOk, 40963, kOk}, probed, 1},
+        {true, 40967, 0, false, {40967, 40967, 40967}, file + " " + file + " " + file, 1},
+        {false, 0, 0, false, {missing, missing, missing}, "", 1},
+        // A disk that takes no more bytes, and a file that may not be written: the old codes stay.
+        {true, 0, ENOSPC, false, {5, 5, 5}, probed, 1},
+        {true, 0, ENOSPC, true, {5, 5, 5}, probed, 0},
     };
     for (const auto& c : cases) {
-        OpenThree();
+        Open(Entry("0", "0", "5", "1") + Entry("0", "0", "5", "1") + Entry("0", "0", "5", "9"));
+        m_system.before = [&c](Call call) { return call == Call::Write ? c.writeError : 0; };
+        if (c.readOnly) ::chmod(m_path.c_str(), 0444);
         Script() = {};
         Script().loaded = c.loaded;
         Script().setXMLFile = c.setXMLFile;
-        m_commands.ProbeAllHardware();
-        std::string calls = c.calls;
-        for (std::size_t at = calls.find('@'); at != std::string::npos; at = calls.find('@'))
-            calls.replace(at, 1, m_path);
-        EXPECT_EQ(Script().Calls(), calls);
-        for (int number = 1; number <= 3; ++number) EXPECT_EQ(StoredCode(number), c.stored);
-    }
-}
-
-TEST_F(HardwareCommandsTest, TheProbeSavesOnceAndReportsAFileThatCannotBeSavedOnce) {
-    // A disk that takes no more bytes, and a file that may not be written.
-    struct FullDisk : test::SteeredFileSystem {
-        FullDisk() {
-            before = [](Call call) { return call == Call::Write ? ENOSPC : 0; };
-        }
-    };
-    for (const bool readOnly : {false, true}) {
-        OpenThree();
-        const std::string before = FileBytes();
-        FullDisk fullDisk;
-        m_document.SetFileSystem(&fullDisk);
-        if (readOnly) ::chmod(m_path.c_str(), 0444);
-        Script() = {};
-        Script().connect = {{1, 11}, {2, 22}, {3, 33}};
+        Script().connect[2] = 40963;
         const ProbeOutcome outcome = m_commands.ProbeAllHardware();
-        EXPECT_TRUE(outcome.saveFailed);
         EXPECT_EQ(outcome.result, kOk);
-        // Every entry is tested all the same.
-        EXPECT_EQ(Script().Calls(),
-                  Connection(1, "0") + " " + Connection(2, "0") + " " + Connection(3, "0"));
-        EXPECT_EQ(FileBytes(), before);
-        EXPECT_EQ(fullDisk.saves, readOnly ? 0 : 1);
-        m_document.SetFileSystem(nullptr);
+        EXPECT_EQ(outcome.saveFailed, c.writeError != 0) << c.calls;
+        EXPECT_EQ(Script().Calls(), c.calls);
+        for (int n = 1; n <= 3; ++n) EXPECT_EQ(StoredCode(n), c.stored[n - 1]) << n << c.calls;
+        EXPECT_EQ(Saves(), c.saves) << c.calls;
+        EXPECT_EQ(std::make_pair(Script().loads, Script().unloads), std::make_pair(1, 1));
     }
 }
 
@@ -121,9 +91,8 @@ TEST_F(HardwareCommandsTest, AddingWithinTheLimitAddsAndTestsEveryEntryAgain) {
     std::vector<HardwareRow> rows;
     ASSERT_EQ(m_commands.ListHardware(rows), kOk);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].type, kUsbType);
-    EXPECT_EQ(rows[1].typeName, kUsbAdapter);
-    EXPECT_EQ(rows[1].isActive, 0);
+    EXPECT_EQ(std::tie(rows[1].type, rows[1].typeName, rows[1].isActive),
+              std::make_tuple(kUsbType, std::string(kUsbAdapter), 0));
 }
 
 TEST_F(HardwareCommandsTest, AddingBeyondTheLimitNamesTheLimitAndTheEntriesThatUseIt) {
@@ -159,11 +128,9 @@ TEST_F(HardwareCommandsTest, AnIncompatibleActiveTypeBlocksActivatingAndIsNamed)
 TEST_F(HardwareCommandsTest, ActivatingWritesTheStateThenLetsTheDriverSaveItsOwnForm) {
     Open(Entry("0", "1", "40963", "1"));
     EXPECT_EQ(m_commands.Activate(1).status, ActivateOutcome::Status::kActivated);
-    int isActive = 0, isDefault = 0, code = 0;
+    int isActive = 0, isDefault = 1, code = 0;
     m_document.GetHardwareState(1, isActive, isDefault, code);
-    EXPECT_EQ(isActive, 1);
-    EXPECT_EQ(isDefault, 0);
-    EXPECT_EQ(code, 40963);
+    EXPECT_EQ(std::make_tuple(isActive, isDefault, code), std::make_tuple(1, 0, 40963));
     EXPECT_EQ(Script().Calls(), "SetXMLFile(" + m_path + ") SaveProprietaryConfiguration");
     EXPECT_EQ(Script().loads, Script().unloads);
 }

@@ -1,5 +1,7 @@
 #include "commands/TypeCatalogue.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "tests/commands/CommandFixture.h"
@@ -35,28 +37,25 @@ TEST_F(TypeCatalogueTest, TheListTellsEachTypesLimitsAndWhetherItCanBeOffered) {
     std::vector<TypeInfo> types;
     ASSERT_EQ(m_catalogue.List(types), kOk);
     ASSERT_EQ(types.size(), 5u);
+    // The USB adapter's driver file is not there, so it is not offered.
     const TypeInfo& usb = types[0];
-    EXPECT_EQ(usb.name, "USB-Adapter");
-    EXPECT_EQ(usb.englishName, "USB adapter");
-    EXPECT_EQ(usb.maximum, 2);
-    EXPECT_EQ(usb.used, 1);
-    EXPECT_EQ(usb.freeSlots, 1);
+    EXPECT_EQ(
+        std::tie(usb.name, usb.englishName, usb.maximum, usb.used, usb.freeSlots, usb.offered),
+        std::make_tuple("USB-Adapter", "USB adapter", 2, 1, 1, false));
     EXPECT_EQ(usb.notParallelTo, std::vector<int>{9});
     ASSERT_TRUE(usb.firstDriver);
     EXPECT_EQ(usb.firstDriver->FileName(), "libtrelinkusb.so.2");
-    EXPECT_FALSE(usb.offered);  // its driver file is not there
-
-    const TypeInfo& pci = types[1];
-    EXPECT_EQ(pci.typeId, "Type07");
-    EXPECT_EQ(pci.number, 7);
-    EXPECT_EQ(pci.maximum, 4);  // read under Type7, as every lookup by number is
+    // The maximum is read under Type7, as every lookup by number is.
+    EXPECT_EQ(std::tie(types[1].typeId, types[1].number, types[1].maximum),
+              std::make_tuple("Type07", 7, 4));
     // A "07" would never match an active type's number, so it is not listed.
     EXPECT_EQ(types[2].notParallelTo, std::vector<int>{3});
     EXPECT_EQ(types[2].englishName, "");
+    EXPECT_EQ(std::make_pair(types[2].used, types[2].freeSlots), std::make_pair(1, 2));
     const TypeInfo& simulator = types[4];
-    EXPECT_FALSE(simulator.firstDriver);
-    EXPECT_TRUE(simulator.offered);
-    EXPECT_EQ(simulator.freeSlots, 0);
+    EXPECT_EQ(
+        std::make_tuple(simulator.firstDriver.has_value(), simulator.offered, simulator.freeSlots),
+        std::make_tuple(false, true, 0));
 }
 
 }  // namespace

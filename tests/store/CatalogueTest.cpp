@@ -4,7 +4,7 @@
 
 #include "store/ConfigDocument.h"
 #include "store/HardwareOffer.h"
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 #include "tests/store/FakeDirectories.h"
 
 namespace trelink {

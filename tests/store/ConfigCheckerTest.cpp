@@ -4,7 +4,7 @@
 
 #include "store/ConfigDocument.h"
 #include "store/MessageIds.h"
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 
 namespace trelink {
 namespace {

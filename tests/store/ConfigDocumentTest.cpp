@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 
 namespace trelink {
 namespace {
@@ -147,7 +147,7 @@ TEST_F(ConfigDocumentTest, PathQueryCollectsTheWholeTextOfEverySiblingAtTheLastL
     EXPECT_EQ(texts, TextList{"e"});
 }
 
-TEST_F(ConfigDocumentTest, AValueWrittenOverAContainerReplacesEverythingInIt) {
+TEST_F(ConfigDocumentTest, AValueWrittenOverAContainerReplacesItAndAddingNeedsAConfiguration) {
     Open("<configuration>" + Entry("1", "0", "0", "1") + Entry("1", "0", "0", "2") +
          "</configuration><Hardwaretypes><Type1><HWName0>USB</HWName0></Type1></Hardwaretypes>");
     ASSERT_EQ(Count(), 2);
@@ -158,9 +158,7 @@ TEST_F(ConfigDocumentTest, AValueWrittenOverAContainerReplacesEverythingInIt) {
     std::string name;
     EXPECT_EQ(m_document.GetHardwareName(name, kNoHardware, "Type1"), kOk);
     EXPECT_EQ(name, "");
-}
 
-TEST_F(ConfigDocumentTest, AddingWithoutConfigurationChangesNothing) {
     Open("<Hardwaretypes/>");
     EXPECT_EQ(m_document.AddHardwareOfType(1), kNoConfigurationElement);
     EXPECT_EQ(Saves(), 0);

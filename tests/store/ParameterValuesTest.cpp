@@ -1,9 +1,11 @@
+#include <tuple>
+
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
 #include "store/ConfigDocument.h"
 #include "store/ParameterDefinition.h"
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 
 namespace trelink {
 namespace {
@@ -42,13 +44,9 @@ TEST_F(ParameterValuesTest, ReadingCombinesTheDefinitionWithTheEntrysValue) {
         TypeEntry("1", "<DeviceNr>3</DeviceNr><Baudrate>125</Baudrate><Comment>frei</Comment>") +
             TypeEntry("1"),
         49);
-    const ParameterDefinition device = Read(1, "DeviceNr");
-    EXPECT_EQ(device.displayName, "Gerätenummer");
-    EXPECT_EQ(device.value, "3");
-    EXPECT_EQ(device.defaultValue, "1");
-    EXPECT_EQ(device.maximum, 15);
-    EXPECT_EQ(device.unique, 1);
-    EXPECT_EQ(device.type, PT_BYTE);
+    const ParameterDefinition d = Read(1, "DeviceNr");
+    EXPECT_EQ(std::tie(d.displayName, d.value, d.defaultValue, d.maximum, d.unique, d.type),
+              std::make_tuple("Gerätenummer", "3", "1", 15, 1, PT_BYTE));
     const ParameterDefinition baud = Read(1, "Baudrate");
     EXPECT_EQ(baud.choices, (TextList{"500", "250", "125"}));
     EXPECT_EQ(baud.unit, "kBit/s");

@@ -14,7 +14,7 @@
 #include "services/AtomicFile.h"
 #include "store/ConfigDocument.h"
 #include "store/Latin1Output.h"
-#include "tests/store/DocumentFixture.h"
+#include "tests/common/DocumentFixture.h"
 
 namespace trelink {
 namespace {
@@ -185,9 +185,7 @@ TEST_F(SaveTest, KeepsModeAndOwnerAndFollowsSymbolicLinks) {
     ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
     // Root saving a user's file leaves it the user's.
     const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::chown(m_path.c_str(), 12345, 23456), 0);
-    }
+    ASSERT_TRUE(!root || ::chown(m_path.c_str(), 12345, 23456) == 0);
     const std::string link = m_dir.File("link.xml");
     fs::create_symlink("trelinkconfig.xml", link);
     ConfigDocument viaLink;

@@ -27,13 +27,9 @@ struct Ran {
     std::string out;
     std::string err;
 
-    // The object on standard output; a "parse error" string when there is none.
-    Json Object() const {
-        const Json object = Json::parse(out, nullptr, false);
-        return object.is_discarded() ? Json("parse error: " + out) : object;
-    }
+    // The value at pointer in the object on standard output; "missing" when there is none.
     Json At(const std::string& pointer) const {
-        const Json object = Object();
+        const Json object = Json::parse(out, nullptr, false);
         const Json::json_pointer at(pointer);
         return object.is_object() && object.contains(at) ? object[at] : Json("missing");
     }
@@ -112,12 +108,6 @@ protected:
     std::string m_settings = m_dir.File("trelinkkonfigurator.ini");
 };
 
-std::string Shown(const std::vector<std::string>& arguments) {
-    std::string text;
-    for (const std::string& argument : arguments) text += argument + " ";
-    return text;
-}
-
 struct Expected {
     std::string pointer;
     Json value;
@@ -174,10 +164,9 @@ const SubcommandCase kSubcommands[] = {
      {{"/setting/value", "44"}, {"/setting/adjusted", true}},
      "trelinkconfig.xml",
      "<Knotenadresse>44</Knotenadresse>"},
-    {{"set", "1", "Baudrate", "250 kBit/s"}, "= 250", {{"/setting/adjusted", false}}},
     {{"set", "1", "DeviceNr", "3"},
      "erfolgreich übertragen",
-     {{"/transfer/code", 0}},
+     {{"/transfer/code", 0}, {"/setting/adjusted", false}},
      "trelinkconfig.xml",
      "<DeviceNr>3</DeviceNr>"},
     {{"set", "2", "DeviceNr", "6", "--keep-on-failure"},
@@ -194,19 +183,20 @@ TEST_F(CtlTest, EverySubcommandAnswersPeopleAndScripts) {
     for (const SubcommandCase& c : kSubcommands) {
         Reset();
         const Ran human = Run(c.arguments);
-        EXPECT_EQ(human.exitCode, 0) << Shown(c.arguments) << human.err;
-        EXPECT_NE(human.out.find(c.shown), std::string::npos) << Shown(c.arguments) << human.out;
+        EXPECT_EQ(human.exitCode, 0) << ::testing::PrintToString(c.arguments) << human.err;
+        EXPECT_NE(human.out.find(c.shown), std::string::npos)
+            << ::testing::PrintToString(c.arguments) << human.out;
         Reset();
         const Ran script = RunJson(c.arguments);
-        EXPECT_EQ(script.At("/exitCode"), 0) << Shown(c.arguments) << script.out;
+        EXPECT_EQ(script.At("/exitCode"), 0) << ::testing::PrintToString(c.arguments) << script.out;
         EXPECT_EQ(script.At("/command"), c.arguments[0]);
         for (const Expected& expected : c.json) {
             EXPECT_EQ(script.At(expected.pointer), expected.value)
-                << Shown(c.arguments) << expected.pointer;
+                << ::testing::PrintToString(c.arguments) << expected.pointer;
         }
         if (!c.file.empty()) {
             EXPECT_NE(ReadFile(m_dir.File(c.file)).find(c.stored), std::string::npos)
-                << Shown(c.arguments) << c.file;
+                << ::testing::PrintToString(c.arguments) << c.file;
         }
     }
 }
@@ -276,13 +266,13 @@ TEST_F(CtlTest, ARefusalNamesItsReasonAndLeavesTheFileAlone) {
             Edit(c.file, c.from, c.to);
             const std::string before = ReadFile(m_config);
             const Ran ran = json ? RunJson(c.arguments) : Run(c.arguments);
-            EXPECT_EQ(ran.exitCode, c.exitCode) << Shown(c.arguments) << ran.err;
-            EXPECT_EQ(ReadFile(m_config), before) << Shown(c.arguments);
+            EXPECT_EQ(ran.exitCode, c.exitCode) << ::testing::PrintToString(c.arguments) << ran.err;
+            EXPECT_EQ(ReadFile(m_config), before) << ::testing::PrintToString(c.arguments);
             if (!json) {
                 EXPECT_NE(ran.err.find(c.reason), std::string::npos) << ran.err;
                 continue;
             }
-            EXPECT_EQ(ran.At("/error/kind"), c.kind) << Shown(c.arguments);
+            EXPECT_EQ(ran.At("/error/kind"), c.kind) << ::testing::PrintToString(c.arguments);
             for (const Expected& expected : c.json) {
                 EXPECT_EQ(ran.At(expected.pointer), expected.value) << expected.pointer;
             }
@@ -334,11 +324,11 @@ TEST_F(CtlTest, TheCommandLineIsCheckedBeforeAnythingIsDone) {
     };
     for (const auto& [arguments, exitCode] : cases) {
         const Ran ran = Run(arguments);
-        EXPECT_EQ(ran.exitCode, exitCode) << Shown(arguments);
+        EXPECT_EQ(ran.exitCode, exitCode) << ::testing::PrintToString(arguments);
         EXPECT_NE(
             (exitCode == 0 ? ran.out : ran.err).find(exitCode == 0 ? "Exit status" : "--help"),
             std::string::npos)
-            << Shown(arguments);
+            << ::testing::PrintToString(arguments);
     }
     EXPECT_NE(Run({"scan", "--help"}).out.find("can bring the bus down"), std::string::npos);
 }

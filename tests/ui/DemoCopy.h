@@ -49,8 +49,9 @@ public:
         WriteSettings("[XMLConfig]\nConfigfilename=" + ConfigPath().toUtf8() +
                       "\n[Options]\nLanguage=" + QByteArray::number(language) + "\n");
     }
-    QByteArray ConfigBytes() const {
-        QFile file(ConfigPath());
+    QByteArray ConfigBytes() const { return Bytes(ConfigPath()); }
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

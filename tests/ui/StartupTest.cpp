@@ -49,14 +49,12 @@ private slots:
             process->waitForFinished();
         }
         m_processes.clear();
-        m_runtime.reset();
-        m_install.reset();
     }
     void secondCopyEndsAtOnceWithoutAWordAndNeitherWritesTheSettings() {
-        const QByteArray settings = SettingsBytes();
+        const QByteArray settings = DemoCopy::Bytes(m_install->SettingsPath());
         auto& first = *m_processes.emplace_back(std::make_unique<QProcess>());
         StartFirstCopy(first);
-        QCOMPARE(SettingsBytes(), settings);
+        QCOMPARE(DemoCopy::Bytes(m_install->SettingsPath()), settings);
         QProcess second;
         Start(second);
         QVERIFY(second.waitForFinished(kStartTimeoutMs));
@@ -66,7 +64,7 @@ private slots:
         QCOMPARE(second.readAllStandardError(), QByteArray());
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(LockOwner(), first.processId());
-        QCOMPARE(SettingsBytes(), settings);
+        QCOMPARE(DemoCopy::Bytes(m_install->SettingsPath()), settings);
     }
     // What a kill between creating and writing the lock file leaves, or a lock naming a process
     // that is gone or runs another program ("%1": a running process of another program).
@@ -122,10 +120,6 @@ private:
     qint64 LockOwner() const {
         QFile lock(LockPath());
         return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
-    }
-    QByteArray SettingsBytes() const {
-        QFile file(m_install->SettingsPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     std::unique_ptr<DemoCopy> m_install;

@@ -14,11 +14,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/build-dir.sh"
 if epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null); then
     export SOURCE_DATE_EPOCH="$epoch"
 fi
-# The same settings as scripts/test.sh, so that both share one build.
-cmake -S "$root" -B "$build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTRELINK_WERROR=ON \
-    -DTRELINK_BUILD_GUI=ON >/dev/null
+source "$root/scripts/configure.sh"
+configure_build "$build" ON OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
 rm -rf "$build/packages"
 (cd "$build" && cpack -G DEB >/dev/null)

@@ -28,14 +28,8 @@ fi
 
 "$root/scripts/install-deps.sh"
 
-# The same settings as scripts/test.sh, so that both share one build.
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTRELINK_WERROR=ON \
-        -DTRELINK_BUILD_GUI=ON \
-        -DTRELINK_SANITIZE=OFF
-fi
+source "$root/scripts/configure.sh"
+[ -f "$build/CMakeCache.txt" ] || configure_build "$build" ON OFF
 cmake --build "$build" -j "$(nproc)" \
     --target trelinkkonfigurator MTrelinkL1 ErrorLookUp trelink_demo
 

@@ -25,11 +25,8 @@ done
 
 "$root/scripts/install-deps.sh"
 
-cmake -S "$root" -B "$build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTRELINK_WERROR=ON \
-    -DTRELINK_BUILD_GUI="$gui" \
-    -DTRELINK_SANITIZE="$sanitize"
+source "$root/scripts/configure.sh"
+configure_build "$build" "$gui" "$sanitize"
 cmake --build "$build" -j "$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen

@@ -23,7 +23,6 @@ public:
 protected:
     // Makes control a child of the page, placed at the window layout's rectangle (dialog units).
     void Place(QWidget* control, const QRect& layoutRect);
-    const DialogUnits& Units() const { return m_units; }
 
     // The page's captions in the current language.
     virtual void Retext() = 0;

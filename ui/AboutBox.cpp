@@ -34,7 +34,6 @@ AboutBox::AboutBox(QWidget* parent, const QString& programFile)
     m_ok->setGeometry(units.Rect(83, 61, 50, 14));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    FillTexts();
 }
 
 QString AboutBox::OwnProgramFile() {

@@ -2,8 +2,6 @@
 
 #include <QEvent>
 
-#include "ui/DialogUnits.h"
-
 namespace trelink {
 
 DetailPage::DetailPage(QWidget* client, QWidget* tabs, const DialogUnits& units)
@@ -13,8 +11,8 @@ DetailPage::DetailPage(QWidget* client, QWidget* tabs, const DialogUnits& units)
 
 void DetailPage::Place(QWidget* control, const QRect& layoutRect) {
     control->setParent(this);
-    const QRect inClient(m_units.X(layoutRect.x()), m_units.Y(layoutRect.y()),
-                         m_units.X(layoutRect.width()), m_units.Y(layoutRect.height()));
+    const QRect inClient =
+        m_units.Rect(layoutRect.x(), layoutRect.y(), layoutRect.width(), layoutRect.height());
     // The size is known at once, so that lists can take their column widths from it.
     control->resize(inClient.size());
     m_places.emplace_back(control, inClient);

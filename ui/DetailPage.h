@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-namespace trelink {
+#include "ui/DialogUnits.h"
 
-class DialogUnits;
+namespace trelink {
 
 // A page of the detail tabs. Its controls are laid out in the main window's dialog units, as
 // the window's layout gives them; the page keeps them at those places in the window wherever
@@ -23,7 +23,6 @@ public:
 protected:
     // Makes control a child of the page, placed at the window layout's rectangle (dialog units).
     void Place(QWidget* control, const QRect& layoutRect);
-    const DialogUnits& Units() const { return m_units; }
 
     // The page's captions in the current language.
     virtual void Retext() = 0;
@@ -37,7 +36,8 @@ private:
     void Reposition();
 
     QWidget* m_client;
-    const DialogUnits& m_units;
+    // A copy: the window's units are a local of its set-up.
+    const DialogUnits m_units;
     std::vector<std::pair<QWidget*, QRect>> m_places;  // control and its rectangle in the client
 };
 

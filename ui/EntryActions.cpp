@@ -15,7 +15,6 @@
 #include "ui/SettingsPage.h"
 #include "ui/StringTable.h"
 #include "ui/ValueChoiceDialog.h"
-#include "ui/WindowNotices.h"
 
 namespace trelink {
 

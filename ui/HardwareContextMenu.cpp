@@ -23,30 +23,20 @@ HardwareContextMenu::HardwareContextMenu(QWidget* parent) : m_menu(parent) {
 }
 
 Result HardwareContextMenu::EnableFor(const ConfigDocument& document, int hardwareNumber) {
-    if (hardwareNumber == 0) {
-        EnableForNoRow();
-        return kOk;
-    }
+    const bool onEntry = hardwareNumber != 0;
     int isActive = 0, isDefault = 0, errorCode = 0;
-    const Result result = document.GetHardwareState(hardwareNumber, isActive, isDefault, errorCode);
-    if (result == kOk) EnableForEntry(isActive, isDefault);
-    return result;
-}
-
-void HardwareContextMenu::EnableForNoRow() {
-    for (const Command command : {kActivate, kDeactivate, kSetDefault, kRemove}) {
-        ActionFor(command)->setEnabled(false);
+    if (onEntry) {
+        const Result result =
+            document.GetHardwareState(hardwareNumber, isActive, isDefault, errorCode);
+        if (result != kOk) return result;
     }
-}
-
-void HardwareContextMenu::EnableForEntry(int isActive, int isDefault) {
-    if (isActive != 0) {
-        ActionFor(kActivate)->setEnabled(false);
-    } else {
-        ActionFor(kDeactivate)->setEnabled(false);
-        ActionFor(kSetDefault)->setEnabled(false);
-    }
-    if (isDefault != 0) ActionFor(kSetDefault)->setEnabled(false);
+    // An active entry cannot be activated, an inactive one neither deactivated nor made the
+    // default, and the default entry not made the default again.
+    ActionFor(kActivate)->setEnabled(onEntry && isActive == 0);
+    ActionFor(kDeactivate)->setEnabled(onEntry && isActive != 0);
+    ActionFor(kSetDefault)->setEnabled(onEntry && isActive != 0 && isDefault == 0);
+    ActionFor(kRemove)->setEnabled(onEntry);
+    return kOk;
 }
 
 QAction* HardwareContextMenu::ActionFor(Command command) const {

@@ -25,11 +25,6 @@ public:
     // By the state of the entry in the document; with hardware number 0 (no entry selected)
     // only "&Hinzufügen" stays usable. A failing read of the state is given back.
     Result EnableFor(const ConfigDocument& document, int hardwareNumber);
-    // Only "&Hinzufügen" stays usable.
-    void EnableForNoRow();
-    // An active entry cannot be activated, an inactive one neither deactivated nor made the
-    // default, and the default entry not made the default again.
-    void EnableForEntry(int isActive, int isDefault);
 
     QMenu& Menu() { return m_menu; }
     QAction* ActionFor(Command command) const;

@@ -76,41 +76,21 @@ Result HardwareList::SetUpColumns(const HardwareImageList* images) {
 
 void HardwareList::ShowRows(const std::vector<HardwareRow>& rows, bool keepSelection) {
     const int selected = SelectedRow();
-    RemoveAllRows();
+    setRowCount(0);
     for (const HardwareRow& row : rows) {
+        const int index = rowCount();
+        insertRow(index);
         const QString number = QString::number(row.number);
-        const int index = AppendRow(
-            number, row.errorCode != 0 ? HardwareImageList::kWarning : HardwareList::kNoImage);
+        QTableWidgetItem* numberCell = NewCell(
+            index, kNumberColumn, row.errorCode != 0 ? HardwareImageList::kWarning : kNoImage);
+        numberCell->setText(number);
+        numberCell->setTextAlignment(kColumns[kNumberColumn].alignment);
         // Without a name in the current language the entry shows its number.
-        SetNameCell(index, row.typeName.empty() ? number : QString::fromStdString(row.typeName),
-                    HardwareImageList::TypeImage(row.type));
-        SetStatusCell(index, HardwareImageList::StatusImage(row.isActive, row.isDefault));
+        NewCell(index, kNameColumn, HardwareImageList::TypeImage(row.type))
+            ->setText(row.typeName.empty() ? number : QString::fromStdString(row.typeName));
+        NewCell(index, kStatusColumn, HardwareImageList::StatusImage(row.isActive, row.isDefault));
     }
     if (keepSelection) SelectRow(selected);
-}
-
-void HardwareList::RemoveAllRows() {
-    setRowCount(0);
-}
-
-int HardwareList::AppendRow(const QString& numberText, int numberImage) {
-    const int row = rowCount();
-    insertRow(row);
-    QTableWidgetItem* cell = CellAt(row, kNumberColumn);
-    cell->setText(numberText);
-    cell->setTextAlignment(kColumns[kNumberColumn].alignment);
-    SetImage(cell, numberImage);
-    return row;
-}
-
-void HardwareList::SetNameCell(int row, const QString& text, int image) {
-    QTableWidgetItem* cell = CellAt(row, kNameColumn);
-    cell->setText(text);
-    SetImage(cell, image);
-}
-
-void HardwareList::SetStatusCell(int row, int image) {
-    SetImage(CellAt(row, kStatusColumn), image);
 }
 
 int HardwareList::SelectedRow() const {
@@ -139,19 +119,13 @@ bool HardwareList::viewportEvent(QEvent* event) {
     return handled;
 }
 
-QTableWidgetItem* HardwareList::CellAt(int row, int column) {
-    QTableWidgetItem* cell = item(row, column);
-    if (!cell) {
-        cell = new QTableWidgetItem;
-        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        setItem(row, column, cell);
-    }
-    return cell;
-}
-
-void HardwareList::SetImage(QTableWidgetItem* cell, int image) {
+QTableWidgetItem* HardwareList::NewCell(int row, int column, int image) {
+    auto* cell = new QTableWidgetItem;
+    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     cell->setData(kImageRole, image);
     cell->setIcon(m_images && image != kNoImage ? m_images->At(image) : QIcon());
+    setItem(row, column, cell);
+    return cell;
 }
 
 }  // namespace trelink

@@ -30,11 +30,6 @@ public:
     // Replaces the rows by one per entry; with keepSelection the row selected before is
     // selected again by its index, whichever entry it now shows.
     void ShowRows(const std::vector<HardwareRow>& rows, bool keepSelection);
-    void RemoveAllRows();
-    // Appends a row with the "#" cell; gives its index.
-    int AppendRow(const QString& numberText, int numberImage);
-    void SetNameCell(int row, const QString& text, int image);
-    void SetStatusCell(int row, int image);
 
     // -1 when no row is selected.
     int SelectedRow() const;
@@ -53,8 +48,8 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    QTableWidgetItem* CellAt(int row, int column);
-    void SetImage(QTableWidgetItem* cell, int image);
+    // Puts a cell with the picture into the row; gives the cell for its text.
+    QTableWidgetItem* NewCell(int row, int column, int image);
 
     const HardwareImageList* m_images = nullptr;
 };

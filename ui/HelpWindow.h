@@ -38,7 +38,6 @@ public:
     void Open(const QString& helpFileBase, const QString& page = QString());
     bool HasHelp() const { return m_engine != nullptr; }
 
-    QTabWidget* Navigation() const { return m_navigation; }
     HelpSearchPanel* Search() const { return m_search; }
     HelpBrowser* Browser() const { return m_browser; }
 

@@ -10,10 +10,6 @@
 
 namespace trelink {
 
-std::string LanguageSwitch::HelpFileName(int language) {
-    return "TrelinkKonfiguratorHlp_" + std::to_string(language);
-}
-
 LanguageSwitch::LanguageSwitch(ConfigDocument& document, const ProgramSettings& settings,
                                ErrorLookup& errorLookup, MainMenu& menu, Prompter& prompter,
                                std::string& helpFilePath)
@@ -23,11 +19,6 @@ LanguageSwitch::LanguageSwitch(ConfigDocument& document, const ProgramSettings& 
       m_menu(menu),
       m_prompter(prompter),
       m_helpFilePath(helpFilePath) {}
-
-bool LanguageSwitch::Choose(int language, QWidget* parent) {
-    m_settings.WriteLanguage(language);
-    return Switch(language, parent);
-}
 
 bool LanguageSwitch::Switch(int language, QWidget* parent) {
     m_catalogue.Unload();
@@ -39,8 +30,8 @@ bool LanguageSwitch::Switch(int language, QWidget* parent) {
         return false;
     }
     // The help file of the language stands in the folder of the one before.
-    m_helpFilePath =
-        m_helpFilePath.substr(0, m_helpFilePath.rfind('/') + 1) + HelpFileName(language);
+    m_helpFilePath = m_helpFilePath.substr(0, m_helpFilePath.rfind('/') + 1) +
+                     "TrelinkKonfiguratorHlp_" + std::to_string(language);
     m_errorLookup.SetLanguage(language);
     m_document.SetLanguage(language);
     // The marks show the stored choice, which is not always the language just loaded.

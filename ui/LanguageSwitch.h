@@ -19,9 +19,6 @@ class Prompter;
 // and setting names. The window rebuilds itself afterwards.
 class LanguageSwitch {
 public:
-    // The help file of a language, "TrelinkKonfiguratorHlp_<n>" without extension.
-    static std::string HelpFileName(int language);
-
     // helpFilePath is the application's: only its folder counts, and a switch replaces it.
     LanguageSwitch(ConfigDocument& document, const ProgramSettings& settings,
                    ErrorLookup& errorLookup, MainMenu& menu, Prompter& prompter,
@@ -30,11 +27,6 @@ public:
     // False when the language's catalogue cannot be loaded: the user is told which file was
     // tried, the built-in German texts are current and every language number stays as it was.
     bool Switch(int language, QWidget* parent);
-    // A language chosen from the menu: stored first, then switched to, so that the next start
-    // tries it again even when its catalogue cannot be loaded now. An ordinary user may not be
-    // able to write the settings file of an installed program; the switch then holds for this
-    // run only.
-    bool Choose(int language, QWidget* parent);
 
     LanguageCatalogue& Catalogue() { return m_catalogue; }
 

@@ -105,8 +105,11 @@ void MainWindow::ConnectCommands() {
     connect(m_list, &HardwareList::RowClicked, this, &MainWindow::OnListClicked);
     for (const auto& [command, language] : {std::pair{MainMenu::kGerman, ProgramSettings::kGerman},
                                             {MainMenu::kEnglish, ProgramSettings::kEnglish}}) {
+        // Stored first, so that the next start tries the language again even when its
+        // catalogue cannot be loaded now; a settings file the user may not write is left as it is.
         connect(m_menu->Action(command), &QAction::triggered, this, [this, language] {
-            if (m_language->Choose(language, this)) RetextWindow();
+            m_context.settings.WriteLanguage(language);
+            LoadLanguage(language);
         });
     }
     connect(m_menu->Action(MainMenu::kHelpTopics), &QAction::triggered, this,
@@ -241,9 +244,7 @@ void MainWindow::Remove() {
     if (!m_initialised) return;
     // Without a selection the number is 0, which names no entry.
     if (m_commands.RemoveHardware(SelectedNumber()) == kCannotSave) m_notices.CannotSave();
-    SetEntryCommandsEnabled(false);
-    m_pages->ClearEntry();
-    m_pages->ClearDeviceStatus();
+    OnListClicked(-1);
     FillHardwareList();
 }
 

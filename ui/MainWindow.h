@@ -8,7 +8,6 @@
 #include "commands/EntryDetails.h"
 #include "commands/HardwareCommands.h"
 #include "services/ResultCodes.h"
-#include "store/Message.h"
 #include "ui/GuardedChanges.h"
 #include "ui/HardwareImageList.h"
 #include "ui/WindowNotices.h"

@@ -143,10 +143,7 @@ QString StringTable::Format(int id, const QStringList& arguments) {
 }
 
 QString StringTable::Text(const Message& message) {
-    const char* textId = TextIdFor(message.id);
-    if (!textId) return QString();
-    return QString::fromStdString(
-        trelink::FillPlaceholders(qtTrId(textId).toStdString(), message.arguments));
+    return QString::fromStdString(CurrentCatalogue().Text(message));
 }
 
 QStringList StringTable::Texts(const std::vector<Message>& messages) {

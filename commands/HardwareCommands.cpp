@@ -147,14 +147,10 @@ ActivateOutcome HardwareCommands::Activate(int hardwareNumber) {
         outcome.status = Status::kIncompatible;
         return outcome;
     }
-    State state;
-    if (ReadState(document, hardwareNumber, state) != kOk) {
-        outcome.status = Status::kStateUnreadable;
-        return outcome;
-    }
-    if (outcome.result = document.SetHardwareState(hardwareNumber, 1, 0, state.errorCode);
-        outcome.result != kOk) {
-        outcome.status = Status::kWriteFailed;
+    const StateChange change = WriteState(hardwareNumber, 1, 0);
+    outcome.result = change.result;
+    if (!change.stateRead || change.result != kOk) {
+        outcome.status = change.stateRead ? Status::kWriteFailed : Status::kStateUnreadable;
         return outcome;
     }
     BusDriverSession driver(m_context.busDrivers);

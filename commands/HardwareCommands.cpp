@@ -79,10 +79,6 @@ Result HardwareCommands::OfferedTypes(TextList& names) const {
     return HardwareOffer(m_context.document, m_context.directories).Collect(names);
 }
 
-bool HardwareCommands::IsOffered(int type) const {
-    return HardwareOffer(m_context.document, m_context.directories).IsOffered(type);
-}
-
 AddOutcome HardwareCommands::AddHardware(const std::string& typeDisplayName) {
     // The limit's own result is not looked at: an unknown name leaves no free slot.
     int freeSlots = 0;

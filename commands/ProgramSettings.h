@@ -19,8 +19,6 @@ public:
     // The settings file of the running program.
     static ProgramSettings OfThisProgram();
 
-    const std::string& Path() const { return m_file.Path(); }
-
     // From now on the configuration file is this one, whatever the settings file names: for a
     // front end that is told on its command line which file to work on.
     void SetConfigFile(std::string fileName) { m_configFile = std::move(fileName); }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "commands/EntryDetails.h"
 #include "ctl/TextId.h"
 #include "services/IniFile.h"
 #include "services/ProgramPath.h"
@@ -106,8 +107,7 @@ int Session::RequireEntry(int number, Output& out) const {
 }
 
 std::string Session::EntryName(int number) const {
-    std::string name;
-    m_document.GetHardwareName(name, number, "");
+    const std::string name = EntryDetails(m_context).TypeName(number);
     return name.empty() ? std::to_string(number) : name;
 }
 

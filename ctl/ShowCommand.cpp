@@ -1,5 +1,3 @@
-#include <string_view>
-
 #include "commands/EntryDetails.h"
 #include "ctl/Command.h"
 #include "ctl/Output.h"

@@ -25,8 +25,9 @@ int ConfigApp::Run(int& argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("trelinkkonfigurator"));
     StringTable::InstallBuiltInCatalogue();
     m_prompter = std::make_unique<MessageBoxPrompter>();
-    m_settings = std::make_unique<ProgramSettings>(ProgramSettings::OfThisProgram());
-    m_helpFilePath = ProgramFilePath();
+    const std::string program = ProgramFilePath();
+    m_settings = std::make_unique<ProgramSettings>(SettingsPathFor(program));
+    m_helpFilePath = program;
     CreateDocument();
     RunMainWindow();
     return 0;

@@ -23,7 +23,6 @@ public:
     // Runs the program from start to end; gives its exit code.
     int Run(int& argc, char** argv);
 
-    const ProgramSettings& Settings() const { return *m_settings; }
     const std::string& HelpFilePath() const { return m_helpFilePath; }
     ConfigDocument* Document() const { return m_document.get(); }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <memory>
 
 #include "services/ConfigFileLock.h"
 
@@ -29,10 +28,9 @@ public:
     explicit ConfigChange(ConfigDocument& document, std::chrono::milliseconds wait = kWait);
 
     State GetState() const { return m_state; }
-    bool MayGoOn() const { return m_state == State::kReady; }
 
 private:
-    std::unique_ptr<ConfigFileLock> m_lock;
+    ConfigFileLock m_lock;
     State m_state = State::kReady;
 };
 

@@ -10,6 +10,17 @@
 
 namespace trelink {
 
+namespace {
+
+std::string TimeStamp(const Clock& clock) {
+    const std::tm now = clock.LocalNow();
+    char stamp[64] = {};
+    std::strftime(stamp, sizeof stamp, "%d.%m.%Y - %H:%M:%S", &now);
+    return stamp;
+}
+
+}  // namespace
+
 Diagnosis::Diagnosis(const CommandContext& context, const ErrorLookup& texts, int hardwareNumber)
     : m_context(context),
       m_texts(texts),
@@ -30,10 +41,6 @@ Diagnosis::Storing Diagnosis::StoreCode() {
     return written == kOk ? Storing::kStored : Storing::kWriteFailed;
 }
 
-Message Diagnosis::Status() const {
-    return {Msg::kDeviceStatus, {m_texts.Description(m_code), m_texts.Remedy(m_code)}};
-}
-
 const std::vector<std::uint8_t>& Diagnosis::Scan() {
     m_scanned = true;
     m_scanFailed =
@@ -43,7 +50,8 @@ const std::vector<std::uint8_t>& Diagnosis::Scan() {
 }
 
 std::string Diagnosis::Report(const MessageCatalogue& catalogue) const {
-    std::string text = catalogue.Text(Status());
+    std::string text =
+        catalogue.Text({Msg::kDeviceStatus, {m_texts.Description(m_code), m_texts.Remedy(m_code)}});
     if (m_scanned && m_nodes.empty()) {
         // A scan that failed reads like one that found nobody.
         text += "\n\n" + catalogue.Text({Msg::kNoNodesFound, {}});
@@ -51,14 +59,7 @@ std::string Diagnosis::Report(const MessageCatalogue& catalogue) const {
         text += "\n" + catalogue.Text({Msg::kNodesFound, {}});
         for (const std::uint8_t node : m_nodes) text += " " + std::to_string(node) + ",";
     }
-    return DiagnosisTimeStamp(m_context.clock) + "\n" + text;
-}
-
-std::string DiagnosisTimeStamp(const Clock& clock) {
-    const std::tm now = clock.LocalNow();
-    char stamp[64] = {};
-    std::strftime(stamp, sizeof stamp, "%d.%m.%Y - %H:%M:%S", &now);
-    return stamp;
+    return TimeStamp(m_context.clock) + "\n" + text;
 }
 
 }  // namespace trelink

@@ -7,7 +7,6 @@
 #include "commands/CommandContext.h"
 #include "services/BusDriverSession.h"
 #include "services/ResultCodes.h"
-#include "store/Message.h"
 
 namespace trelink {
 
@@ -34,8 +33,6 @@ public:
     Result Code() const { return m_code; }
     // Writes the code as the entry's ErrorCode, its other state as it was.
     Storing StoreCode();
-    // The device status with the description and remedy of the code, in the lookup's language.
-    Message Status() const;
     // A scan is offered only for a device that is ready.
     bool OffersScan() const { return m_code == kOk; }
     // Scans the bus; the nodes that answered, in the order delivered (none on any failure).
@@ -45,8 +42,8 @@ public:
     // delivered nothing to read).
     bool ScanFailed() const { return m_scanFailed; }
     Result ScanCode() const { return m_scanCode; }
-    // The status box's text: the local time of now, then the status, then what the scan found
-    // when one ran.
+    // The status box's text: the local time of now, then the device status with the description
+    // and remedy of the code in the lookup's language, then what the scan found when one ran.
     std::string Report(const MessageCatalogue& catalogue) const;
 
 private:
@@ -60,8 +57,5 @@ private:
     Result m_scanCode = kOk;
     std::vector<std::uint8_t> m_nodes;
 };
-
-// The local time a diagnosis is stamped with: "%d.%m.%Y - %H:%M:%S".
-std::string DiagnosisTimeStamp(const Clock& clock);
 
 }  // namespace trelink

@@ -79,10 +79,6 @@ Result HardwareCommands::OfferedTypes(TextList& names) const {
     return HardwareOffer(m_context.document, m_context.directories).Collect(names);
 }
 
-bool HardwareCommands::IsOffered(int type) const {
-    return HardwareOffer(m_context.document, m_context.directories).IsOffered(type);
-}
-
 AddOutcome HardwareCommands::AddHardware(const std::string& typeDisplayName) {
     // The limit's own result is not looked at: an unknown name leaves no free slot.
     int freeSlots = 0;
@@ -147,14 +143,10 @@ ActivateOutcome HardwareCommands::Activate(int hardwareNumber) {
         outcome.status = Status::kIncompatible;
         return outcome;
     }
-    State state;
-    if (ReadState(document, hardwareNumber, state) != kOk) {
-        outcome.status = Status::kStateUnreadable;
-        return outcome;
-    }
-    if (outcome.result = document.SetHardwareState(hardwareNumber, 1, 0, state.errorCode);
-        outcome.result != kOk) {
-        outcome.status = Status::kWriteFailed;
+    const StateChange change = WriteState(hardwareNumber, 1, 0);
+    outcome.result = change.result;
+    if (!change.stateRead || change.result != kOk) {
+        outcome.status = change.stateRead ? Status::kWriteFailed : Status::kStateUnreadable;
         return outcome;
     }
     BusDriverSession driver(m_context.busDrivers);

@@ -95,7 +95,6 @@ public:
     // The display names of the types that may be added: those whose first driver file is
     // there with a version, and those without driver files.
     Result OfferedTypes(TextList& names) const;
-    bool IsOffered(int type) const;
     // Adds an entry of the type within its limit, then tests every entry again.
     AddOutcome AddHardware(const std::string& typeDisplayName);
     AddOutcome AddHardwareOfType(int type);
@@ -112,8 +111,6 @@ public:
     // The check, and when saveDriverConfiguration the bus driver's own save, before the
     // front end asks whether to leave.
     Leaving BeginLeave(bool saveDriverConfiguration);
-
-    const ConfigChecker& Checker() const { return m_checker; }
 
 private:
     AddOutcome AddWithin(int type, int freeSlots, const std::function<Result()>& add);

@@ -1,6 +1,5 @@
 #include "commands/ProgramSettings.h"
 
-#include "services/ProgramPath.h"
 #include "store/ConfigDocument.h"
 
 namespace trelink {
@@ -11,10 +10,6 @@ constexpr const char* kConfigKey = "Configfilename";
 constexpr const char* kOptionsSection = "Options";
 constexpr const char* kLanguageKey = "Language";
 }  // namespace
-
-ProgramSettings ProgramSettings::OfThisProgram() {
-    return ProgramSettings(SettingsPathFor(ProgramFilePath()));
-}
 
 std::string ProgramSettings::ConfigFileName() const {
     if (m_configFile) return *m_configFile;

@@ -16,10 +16,6 @@ public:
     static constexpr int kEnglish = 44;
 
     explicit ProgramSettings(std::string path) : m_file(std::move(path)) {}
-    // The settings file of the running program.
-    static ProgramSettings OfThisProgram();
-
-    const std::string& Path() const { return m_file.Path(); }
 
     // From now on the configuration file is this one, whatever the settings file names: for a
     // front end that is told on its command line which file to work on.

@@ -24,7 +24,7 @@ struct TypeInfo {
     // plain decimal forms are listed, since no other form ever matches an active type.
     std::vector<int> notParallelTo;
     std::optional<DriverFileInfo> firstDriver;  // none when the type names no driver file
-    bool offered = false;  // the add command offers it: its first driver file is there
+    bool offered = false;  // the add command offers it: no driver named, or the first is there
 };
 
 // The catalogue's types for a front end that lists them or is told one by name or number.

@@ -34,19 +34,15 @@ int Run(Session& session, const Arguments& arguments, Output& out) {
     using Status = ActivateOutcome::Status;
     const int number = arguments.number;
     if (const int refused = session.RequireEntry(number, out)) return refused;
-    const Catalogue& texts = session.Texts();
-    const std::string numberText = std::to_string(number);
     if (session.Row(number)->isActive != 0) {
         //% "Hardware %s ist bereits aktiv."
-        return session.Report(
-            number, false, texts.Format(QT_TRID_NOOP("ctl.activate.already"), {numberText}), out);
+        return session.Report(number, false, QT_TRID_NOOP("ctl.activate.already"), out);
     }
     const ActivateOutcome outcome = session.Commands().Activate(number);
     switch (outcome.status) {
         case Status::kActivated:
             //% "Hardware %s aktiviert."
-            return session.Report(
-                number, true, texts.Format(QT_TRID_NOOP("ctl.activate.done"), {numberText}), out);
+            return session.Report(number, true, QT_TRID_NOOP("ctl.activate.done"), out);
         case Status::kIncompatible:
             return RefuseIncompatible(session, outcome, out);
         case Status::kNameLookupFailed:

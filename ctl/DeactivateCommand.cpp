@@ -10,16 +10,13 @@ namespace {
 int Run(Session& session, const Arguments& arguments, Output& out) {
     const int number = arguments.number;
     if (const int refused = session.RequireEntry(number, out)) return refused;
-    const Catalogue& texts = session.Texts();
-    const std::string numberText = std::to_string(number);
     if (session.Row(number)->isActive == 0) {
         //% "Hardware %s ist bereits inaktiv."
-        return session.Report(
-            number, false, texts.Format(QT_TRID_NOOP("ctl.deactivate.already"), {numberText}), out);
+        return session.Report(number, false, QT_TRID_NOOP("ctl.deactivate.already"), out);
     }
     //% "Hardware %s deaktiviert."
-    const std::string done = texts.Format(QT_TRID_NOOP("ctl.deactivate.done"), {numberText});
-    return session.ReportStateChange(number, session.Commands().Deactivate(number), done, out);
+    return session.ReportStateChange(number, session.Commands().Deactivate(number),
+                                     QT_TRID_NOOP("ctl.deactivate.done"), out);
 }
 
 }  // namespace

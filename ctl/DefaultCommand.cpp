@@ -10,24 +10,22 @@ namespace {
 int Run(Session& session, const Arguments& arguments, Output& out) {
     const int number = arguments.number;
     if (const int refused = session.RequireEntry(number, out)) return refused;
-    const Catalogue& texts = session.Texts();
-    const std::string numberText = std::to_string(number);
     const HardwareRow row = *session.Row(number);
     // Making an inactive entry the default would activate it past the incompatibility rule,
     // which is why the window offers it only for active entries.
     if (row.isActive == 0) {
         //% "Hardware %s ist nicht aktiv. Nur eine aktive Hardware kann Standard werden."
-        return out.Fail(kRefused, "notActive",
-                        texts.Format(QT_TRID_NOOP("ctl.default.inactive"), {numberText}));
+        return out.Fail(
+            kRefused, "notActive",
+            session.Texts().Format(QT_TRID_NOOP("ctl.default.inactive"), {std::to_string(number)}));
     }
     if (row.isDefault != 0) {
         //% "Hardware %s ist bereits die Standardhardware."
-        return session.Report(number, false,
-                              texts.Format(QT_TRID_NOOP("ctl.default.already"), {numberText}), out);
+        return session.Report(number, false, QT_TRID_NOOP("ctl.default.already"), out);
     }
     //% "Hardware %s ist jetzt die Standardhardware."
-    const std::string done = texts.Format(QT_TRID_NOOP("ctl.default.done"), {numberText});
-    return session.ReportStateChange(number, session.Commands().SetDefault(number), done, out);
+    return session.ReportStateChange(number, session.Commands().SetDefault(number),
+                                     QT_TRID_NOOP("ctl.default.done"), out);
 }
 
 }  // namespace

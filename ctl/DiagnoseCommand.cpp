@@ -48,11 +48,16 @@ int Finish(const Diagnosis& diagnosis, Session& session, int number, Output& out
     return kDone;
 }
 
-int RunDiagnose(Session& session, const Arguments& arguments, Output& out) {
-    if (const int refused = session.RequireEntry(arguments.number, out)) return refused;
-    Diagnosis diagnosis(session.Context(), session.Errors(), arguments.number);
+int Diagnose(Session& session, int number, bool scan, Output& out) {
+    if (const int refused = session.RequireEntry(number, out)) return refused;
+    Diagnosis diagnosis(session.Context(), session.Errors(), number);
     if (const int failed = Store(diagnosis, session, out)) return failed;
-    return Finish(diagnosis, session, arguments.number, out);
+    if (scan && diagnosis.OffersScan()) out.Object()["nodes"] = diagnosis.Scan();
+    return Finish(diagnosis, session, number, out);
+}
+
+int RunDiagnose(Session& session, const Arguments& arguments, Output& out) {
+    return Diagnose(session, arguments.number, false, out);
 }
 
 int RunScan(Session& session, const Arguments& arguments, Output& out) {
@@ -62,11 +67,7 @@ int RunScan(Session& session, const Arguments& arguments, Output& out) {
         return out.Fail(kRefused, "needsYes",
                         session.Texts().Text(QT_TRID_NOOP("ctl.scan.needsyes")));
     }
-    if (const int refused = session.RequireEntry(arguments.number, out)) return refused;
-    Diagnosis diagnosis(session.Context(), session.Errors(), arguments.number);
-    if (const int failed = Store(diagnosis, session, out)) return failed;
-    if (diagnosis.OffersScan()) out.Object()["nodes"] = diagnosis.Scan();
-    return Finish(diagnosis, session, arguments.number, out);
+    return Diagnose(session, arguments.number, true, out);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "commands/EntryDetails.h"
 #include "ctl/TextId.h"
 #include "services/IniFile.h"
 #include "services/ProgramPath.h"
@@ -106,8 +107,7 @@ int Session::RequireEntry(int number, Output& out) const {
 }
 
 std::string Session::EntryName(int number) const {
-    std::string name;
-    m_document.GetHardwareName(name, number, "");
+    const std::string name = EntryDetails(m_context).TypeName(number);
     return name.empty() ? std::to_string(number) : name;
 }
 
@@ -124,18 +124,18 @@ Output::Json Session::RowJson(const HardwareRow& row) const {
             {"default", row.isDefault != 0}, {"error", Code(row.errorCode)}};
 }
 
-int Session::Report(int number, bool changed, const std::string& line, Output& out) const {
+int Session::Report(int number, bool changed, std::string_view textId, Output& out) const {
     out.Object()["changed"] = changed;
     if (const std::optional<HardwareRow> row = Row(number)) out.Object()["entry"] = RowJson(*row);
-    out.Line(line);
+    out.Line(m_texts.Format(textId, {std::to_string(number)}));
     return kDone;
 }
 
-int Session::ReportStateChange(int number, const StateChange& change, const std::string& line,
+int Session::ReportStateChange(int number, const StateChange& change, std::string_view textId,
                                Output& out) const {
     if (!change.stateRead) return FileFailure(kCannotLoad, out);
     if (change.result != kOk) return FileFailure(change.result, out);
-    return Report(number, true, line, out);
+    return Report(number, true, textId, out);
 }
 
 Output::Json Session::Code(Result code) const {

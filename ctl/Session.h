@@ -50,10 +50,10 @@ public:
     // A row as `list` writes it for scripts.
     Output::Json RowJson(const HardwareRow& row) const;
     // The end of a command on one entry: whether it changed anything, the entry as it is now,
-    // and the line for people.
-    int Report(int number, bool changed, const std::string& line, Output& out) const;
-    // What a state write of the entry came to: line when it was made, else why not.
-    int ReportStateChange(int number, const StateChange& change, const std::string& line,
+    // and for people the text of textId about the entry's number.
+    int Report(int number, bool changed, std::string_view textId, Output& out) const;
+    // What a state write of the entry came to: the text of textId when it was made, else why not.
+    int ReportStateChange(int number, const StateChange& change, std::string_view textId,
                           Output& out) const;
     // A code with its description and remedy in the chosen language.
     Output::Json Code(Result code) const;

@@ -3,6 +3,7 @@
 #include "ctl/Output.h"
 #include "ctl/Session.h"
 #include "ctl/TextId.h"
+#include "ctl/TextTable.h"
 #include "store/MessageIds.h"
 
 namespace trelink::ctl {
@@ -19,12 +20,6 @@ Output::Json SettingJson(const SettingChangeOutcome& outcome, const std::string&
             {"value", outcome.storedValue},
             {"unit", outcome.unit},
             {"adjusted", outcome.adjusted}};
-}
-
-std::string Joined(const TextList& texts) {
-    std::string joined;
-    for (const std::string& text : texts) joined += (joined.empty() ? "" : ", ") + text;
-    return joined;
 }
 
 int Refuse(Session& session, const SettingChangeOutcome& outcome, const Arguments& arguments,
@@ -47,7 +42,7 @@ int Refuse(Session& session, const SettingChangeOutcome& outcome, const Argument
             return out.Fail(
                 kRefused, "notAChoice",
                 texts.Format(QT_TRID_NOOP("ctl.set.notachoice"),
-                             {arguments.value, outcome.displayName, Joined(outcome.choices)}),
+                             {arguments.value, outcome.displayName, Joined(outcome.choices, ", ")}),
                 {{"choices", outcome.choices}});
         case Status::kNoValueElement:
             //% "Hardware %s hat kein Element für <%s>; die Einstellung kann nicht geändert werden."

@@ -1,5 +1,3 @@
-#include <string_view>
-
 #include "commands/EntryDetails.h"
 #include "ctl/Command.h"
 #include "ctl/Output.h"
@@ -21,10 +19,7 @@ std::string Range(const ParameterDefinition& record, const Catalogue& texts) {
     if (record.type == PT_SUBRANGE) {
         return std::to_string(record.minimum) + ".." + std::to_string(record.maximum);
     }
-    std::string choices;
-    for (const std::string& choice : record.choices)
-        choices += (choices.empty() ? "" : "|") + choice;
-    return choices;
+    return Joined(record.choices, "|");
 }
 
 Output::Json SettingJson(const ParameterDefinition& record) {

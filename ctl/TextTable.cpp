@@ -62,4 +62,10 @@ std::string NumberList(const std::vector<int>& numbers) {
     return text;
 }
 
+std::string Joined(const std::vector<std::string>& texts, const char* separator) {
+    std::string joined;
+    for (const std::string& text : texts) joined += (joined.empty() ? "" : separator) + text;
+    return joined;
+}
+
 }  // namespace trelink::ctl

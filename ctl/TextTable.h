@@ -27,5 +27,7 @@ private:
 
 // Numbers joined with ", ", in order.
 std::string NumberList(const std::vector<int>& numbers);
+// Texts joined with separator, in order.
+std::string Joined(const std::vector<std::string>& texts, const char* separator);
 
 }  // namespace trelink::ctl

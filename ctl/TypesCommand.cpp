@@ -10,17 +10,13 @@ namespace trelink::ctl {
 
 namespace {
 
-bool DriverPresent(const TypeInfo& type) {
-    return type.firstDriver && type.firstDriver->Version() != DriverFileInfo::kUnknown;
-}
-
 Output::Json TypeJson(const TypeInfo& type) {
     Output::Json driver = nullptr;
     if (type.firstDriver) {
         driver = {{"path", type.firstDriver->FullPath()},
                   {"fileName", type.firstDriver->FileName()},
                   {"version", type.firstDriver->Version()},
-                  {"present", DriverPresent(type)}};
+                  {"present", type.offered}};
     }
     return {{"number", type.number},
             {"typeId", type.typeId},
@@ -38,8 +34,8 @@ Output::Json TypeJson(const TypeInfo& type) {
 std::string DriverText(const TypeInfo& type, const Catalogue& texts) {
     if (!type.firstDriver) return "-";
     //% "fehlt"
-    const std::string state = DriverPresent(type) ? type.firstDriver->Version()
-                                                  : texts.Text(QT_TRID_NOOP("ctl.types.missing"));
+    const std::string state =
+        type.offered ? type.firstDriver->Version() : texts.Text(QT_TRID_NOOP("ctl.types.missing"));
     return type.firstDriver->FileName() + " (" + state + ")";
 }
 

@@ -89,7 +89,7 @@ TEST(BusDriverLibraryTest, ForwardsToTheLibraryAndKnowsWhichOperationsItCanRun) 
     EXPECT_TRUE(driver.CanRun(Operation::kSaveConfiguration));
     EXPECT_FALSE(driver.CanRun(Operation::kSetDeviceNumber));  // it has no SetHardwareID
     std::int32_t handle = 0;
-    fake.SetResults(0, 40963, 0);
+    fake.SetConnectResult(40963);
     EXPECT_EQ(driver.SetXMLFile("c.xml"), 0);
     EXPECT_EQ(driver.ConnectDiagnosis(3, &handle), 40963);
     EXPECT_EQ(fake.Calls(), "SetXMLFile(c.xml) ConnectDiagnosis(3,0)");

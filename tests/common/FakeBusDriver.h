@@ -23,7 +23,6 @@ struct BusDriverScript {
     bool scanWithoutBuffer = false;
     bool bufferOnFailedScan = false;
     std::int32_t setHardwareID = 0;
-    std::int32_t saveConfiguration = 0;
 
     std::vector<std::string> calls;
     int loads = 0;
@@ -88,7 +87,7 @@ public:
     }
     std::int32_t SaveProprietaryConfiguration() override {
         Record("SaveProprietaryConfiguration");
-        return m_script.saveConfiguration;
+        return 0;
     }
 
     static constexpr std::int32_t kHandle = 7;

@@ -97,7 +97,7 @@ TEST_F(HardwareCommandsTest, AddingWithinTheLimitAddsAndTestsEveryEntryAgain) {
 
 TEST_F(HardwareCommandsTest, AddingBeyondTheLimitNamesTheLimitAndTheEntriesThatUseIt) {
     Open(Entry("0", "0", "5", "9") + Entry("0", "0", "5", "1") + Entry("0", "0", "5", "1"));
-    const std::string before = FileBytes();
+    const std::string before = test::ReadFile(m_path);
     for (const AddOutcome& outcome :
          {m_commands.AddHardware(kUsbAdapter), m_commands.AddHardwareOfType(kUsbType)}) {
         EXPECT_EQ(outcome.status, AddOutcome::Status::kNoFreeSlot);
@@ -106,17 +106,17 @@ TEST_F(HardwareCommandsTest, AddingBeyondTheLimitNamesTheLimitAndTheEntriesThatU
     }
     // A type without "MaxNumHW" takes no entry at all.
     EXPECT_EQ(m_commands.AddHardwareOfType(kSimulatorType).status, AddOutcome::Status::kNoFreeSlot);
-    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(test::ReadFile(m_path), before);
     EXPECT_EQ(Script().loads, 0);
 }
 
 TEST_F(HardwareCommandsTest, AnIncompatibleActiveTypeBlocksActivatingAndIsNamed) {
     Open(Entry("1", "1", "0", "9") + Entry("0", "0", "0", "1"));
-    const std::string before = FileBytes();
+    const std::string before = test::ReadFile(m_path);
     const ActivateOutcome refused = m_commands.Activate(2);
     EXPECT_EQ(refused.status, ActivateOutcome::Status::kIncompatible);
     EXPECT_EQ(refused.blockingEntries, std::vector<int>{1});
-    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(test::ReadFile(m_path), before);
     EXPECT_EQ(Script().loads, 0);
 
     // Only the list of the type being activated counts: type 9 lists nothing.

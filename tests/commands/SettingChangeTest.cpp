@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/SettingEdit.h"
+#include "store/ParameterDefinition.h"
 #include "tests/commands/CommandFixture.h"
 
 namespace trelink {
@@ -89,6 +91,18 @@ TEST_F(SettingChangeTest, ADeviceNumberReachesTheAdapterBeforeItIsWritten) {
         EXPECT_EQ(Script().Calls(), "SetXMLFile(" + m_path + ") SetHardwareID(2,44,0)");
         EXPECT_EQ(Stored(2, "DeviceNr"), c.onDisk);
     }
+}
+
+// The front end asks between the transfer and its end; the driver is held until then.
+TEST_F(SettingChangeTest, ATransferHoldsTheDriverUntilItEnds) {
+    ParameterDefinition record("DeviceNr");
+    record.value = "12 ";
+    SettingEdit edit(m_context, 1);
+    EXPECT_EQ(edit.TransferDeviceNumber(record), kOk);
+    EXPECT_EQ(Script().Calls(), "SetXMLFile(" + m_path + ") SetHardwareID(1,12,0)");
+    EXPECT_EQ(Script().loads - Script().unloads, 1);
+    edit.EndTransfer();
+    EXPECT_EQ(Script().loads, Script().unloads);
 }
 
 }  // namespace

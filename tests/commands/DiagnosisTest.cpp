@@ -89,7 +89,7 @@ TEST_F(DiagnosisTest, EveryBranchStoresTheCodeAndReportsWhatTheBusAnswered) {
             if (diagnosis.OffersScan()) diagnosis.Scan();
             EXPECT_EQ(diagnosis.Report(MarkedCatalogue()), stamp + Status(c.code) + c.scanned)
                 << c.name;
-            EXPECT_EQ(Script().Calls(), c.calls) << c.name;
+            EXPECT_EQ(Script().calls, c.calls) << c.name;
             // The driver stays loaded for the whole diagnosis.
             EXPECT_EQ(Script().loads - Script().unloads, 1) << c.name;
         }

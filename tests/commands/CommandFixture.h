@@ -18,8 +18,6 @@ protected:
         OpenCatalogue(entries, ProgramSettings::kGerman);
     }
 
-    // What the file on disk holds now.
-    std::string FileBytes() const { return ReadFile(m_path); }
     int StoredCode(int hardwareNumber) const {
         ConfigDocument onDisk;
         onDisk.SetConfigFile(m_path);

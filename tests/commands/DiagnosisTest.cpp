@@ -7,11 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "commands/MessageCatalogue.h"
-#include "commands/SettingEdit.h"
 #include "services/ErrorLookup.h"
 #include "services/ProgramPath.h"
 #include "store/MessageIds.h"
-#include "store/ParameterDefinition.h"
 #include "tests/commands/CommandFixture.h"
 
 namespace trelink {
@@ -91,7 +89,7 @@ TEST_F(DiagnosisTest, EveryBranchStoresTheCodeAndReportsWhatTheBusAnswered) {
             if (diagnosis.OffersScan()) diagnosis.Scan();
             EXPECT_EQ(diagnosis.Report(MarkedCatalogue()), stamp + Status(c.code) + c.scanned)
                 << c.name;
-            EXPECT_EQ(Script().Calls(), c.calls) << c.name;
+            EXPECT_EQ(Script().calls, c.calls) << c.name;
             // The driver stays loaded for the whole diagnosis.
             EXPECT_EQ(Script().loads - Script().unloads, 1) << c.name;
         }
@@ -101,34 +99,6 @@ TEST_F(DiagnosisTest, EveryBranchStoresTheCodeAndReportsWhatTheBusAnswered) {
     // A file that cannot be saved is told even when the code stays as it was.
     ::chmod(m_path.c_str(), 0444);
     EXPECT_EQ(Diagnosis(m_timed, m_texts, 1).StoreCode(), Diagnosis::Storing::kNotSaved);
-}
-
-TEST_F(DiagnosisTest, ADeviceNumberTransferLetsTheDriverGoAndItsFailureIsNamed) {
-    ParameterDefinition record("DeviceNr");
-    record.value = "12 ";
-    const struct {
-        bool loaded;
-        std::int32_t answer;
-        Result code;
-        std::string calls;
-    } cases[] = {
-        {true, 40970, 40970, "SetXMLFile(" + m_path + ") SetHardwareID(1,12,0)"},
-        {false, 0, kBusDriverNotLoaded, ""},
-    };
-    for (const auto& c : cases) {
-        Script() = {};
-        Script().loaded = c.loaded;
-        Script().setHardwareID = c.answer;
-        SettingEdit edit(m_context, 1);
-        EXPECT_EQ(edit.TransferDeviceNumber(record), c.code);
-        EXPECT_EQ(Script().Calls(), c.calls);
-        edit.EndTransfer();
-        EXPECT_EQ(Script().loads, Script().unloads);
-    }
-    EXPECT_EQ(
-        SettingEdit::TransferFailure(m_texts, kBusDriverNotLoaded),
-        (Message{Msg::kDeviceNumberTransferFailed,
-                 {m_texts.Description(kBusDriverNotLoaded), m_texts.Remedy(kBusDriverNotLoaded)}}));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/SettingEdit.h"
+#include "store/ParameterDefinition.h"
 #include "tests/commands/CommandFixture.h"
 
 namespace trelink {
@@ -58,7 +60,7 @@ TEST_F(SettingChangeTest, TheValueIsConvertedAsTheDialogDoesAndAdjustmentsAndFai
             EXPECT_EQ(Stored(c.entry, outcome.name), c.stored) << c.setting << " " << c.value;
         }
     }
-    EXPECT_EQ(Script().Calls(), "");
+    EXPECT_EQ(Script().calls, "");
 
     ::chmod(m_path.c_str(), 0444);
     const SettingChangeOutcome outcome = SettingChange(m_context, 1).Apply("Timeout", "11", false);
@@ -86,9 +88,21 @@ TEST_F(SettingChangeTest, ADeviceNumberReachesTheAdapterBeforeItIsWritten) {
             SettingChange(m_context, 2).Apply("Gerätenummer", "300", c.keep);
         EXPECT_EQ(outcome.status, c.status);
         EXPECT_EQ(outcome.transfer, c.transfer);
-        EXPECT_EQ(Script().Calls(), "SetXMLFile(" + m_path + ") SetHardwareID(2,44,0)");
+        EXPECT_EQ(Script().calls, "SetXMLFile(" + m_path + ") SetHardwareID(2,44,0)");
         EXPECT_EQ(Stored(2, "DeviceNr"), c.onDisk);
     }
+}
+
+// The front end asks between the transfer and its end; the driver is held until then.
+TEST_F(SettingChangeTest, ATransferHoldsTheDriverUntilItEnds) {
+    ParameterDefinition record("DeviceNr");
+    record.value = "12 ";
+    SettingEdit edit(m_context, 1);
+    EXPECT_EQ(edit.TransferDeviceNumber(record), kOk);
+    EXPECT_EQ(Script().calls, "SetXMLFile(" + m_path + ") SetHardwareID(1,12,0)");
+    EXPECT_EQ(Script().loads - Script().unloads, 1);
+    edit.EndTransfer();
+    EXPECT_EQ(Script().loads, Script().unloads);
 }
 
 }  // namespace

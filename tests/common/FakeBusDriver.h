@@ -23,19 +23,12 @@ struct BusDriverScript {
     bool scanWithoutBuffer = false;
     bool bufferOnFailedScan = false;
     std::int32_t setHardwareID = 0;
-    std::int32_t saveConfiguration = 0;
 
-    std::vector<std::string> calls;
+    std::string calls;  // separated by blanks
     int loads = 0;
     int unloads = 0;
     // Buffers handed out and not yet given back.
     std::set<std::uint8_t*> outstanding;
-
-    std::string Calls() const {
-        std::string text;
-        for (const std::string& call : calls) text += (text.empty() ? "" : " ") + call;
-        return text;
-    }
 };
 
 class FakeBusDriver : public BusDriver {
@@ -88,7 +81,7 @@ public:
     }
     std::int32_t SaveProprietaryConfiguration() override {
         Record("SaveProprietaryConfiguration");
-        return m_script.saveConfiguration;
+        return 0;
     }
 
     static constexpr std::int32_t kHandle = 7;
@@ -96,7 +89,9 @@ public:
     static constexpr std::int32_t kDisconnectResult = 99;
 
 private:
-    void Record(std::string call) { m_script.calls.push_back(std::move(call)); }
+    void Record(const std::string& call) {
+        m_script.calls += (m_script.calls.empty() ? "" : " ") + call;
+    }
 
     BusDriverScript& m_script;
 };

@@ -51,7 +51,7 @@ TEST_F(BusDriverSessionTest, AScanHandsTheBufferBackAndNeverLeavesAConnectionOpe
         BusDriverSession session = NewSession();
         EXPECT_EQ(session.ScanBus("c.xml", 1, nodes), c.count) << c.calls;
         EXPECT_EQ(nodes, (c.count > 0 ? Nodes{5, 6, 7} : Nodes{})) << c.calls;
-        EXPECT_EQ(Script().Calls(), c.calls);
+        EXPECT_EQ(Script().calls, c.calls);
         EXPECT_EQ(session.LastResult(), c.lastResult) << c.calls;
         EXPECT_TRUE(Script().outstanding.empty()) << c.calls;
     }
@@ -67,15 +67,15 @@ TEST_F(BusDriverSessionTest, AMissingLibraryOrEntryPointCallsNothing) {
     EXPECT_TRUE(nodes.empty());
     EXPECT_EQ(missing.SetDeviceNumber("c.xml", 1, 5), kBusDriverNotLoaded);
     EXPECT_EQ(missing.SaveProprietaryConfiguration("c.xml"), kBusDriverNotLoaded);
-    EXPECT_EQ(Script().Calls(), "");
+    EXPECT_EQ(Script().calls, "");
 
     Script() = {};
     Script().missing = {Operation::kSetDeviceNumber};
     BusDriverSession session = NewSession();
     EXPECT_EQ(session.SetDeviceNumber("c.xml", 1, 5), kBusDriverNotLoaded);
-    EXPECT_EQ(Script().Calls(), "");
+    EXPECT_EQ(Script().calls, "");
     EXPECT_EQ(session.SaveProprietaryConfiguration("c.xml"), kOk);
-    EXPECT_EQ(Script().Calls(), "SetXMLFile(c.xml) SaveProprietaryConfiguration");
+    EXPECT_EQ(Script().calls, "SetXMLFile(c.xml) SaveProprietaryConfiguration");
 }
 
 // The real front end: every entry point it resolves reaches the library, and an operation
@@ -89,7 +89,7 @@ TEST(BusDriverLibraryTest, ForwardsToTheLibraryAndKnowsWhichOperationsItCanRun) 
     EXPECT_TRUE(driver.CanRun(Operation::kSaveConfiguration));
     EXPECT_FALSE(driver.CanRun(Operation::kSetDeviceNumber));  // it has no SetHardwareID
     std::int32_t handle = 0;
-    fake.SetResults(0, 40963, 0);
+    fake.SetConnectResult(40963);
     EXPECT_EQ(driver.SetXMLFile("c.xml"), 0);
     EXPECT_EQ(driver.ConnectDiagnosis(3, &handle), 40963);
     EXPECT_EQ(fake.Calls(), "SetXMLFile(c.xml) ConnectDiagnosis(3,0)");

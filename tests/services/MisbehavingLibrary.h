@@ -22,9 +22,8 @@ public:
 
     bool IsLoaded() const { return m_library != nullptr; }
     std::string Calls() const { return m_library->Entry<const char* (*)()>("MisbehavingCalls")(); }
-    void SetResults(std::int32_t setXMLFile, std::int32_t connect, std::int32_t scan) const {
-        m_library->Entry<void (*)(std::int32_t, std::int32_t, std::int32_t)>(
-            "MisbehavingSetResults")(setXMLFile, connect, scan);
+    void SetConnectResult(std::int32_t connect) const {
+        m_library->Entry<void (*)(std::int32_t)>("MisbehavingSetConnectResult")(connect);
     }
 
 private:

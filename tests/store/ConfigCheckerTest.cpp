@@ -9,13 +9,8 @@
 namespace trelink {
 namespace {
 
+using test::Entry;
 using test::TypeEntry;
-
-// An entry of the type with the given flags.
-std::string Flagged(const std::string& active, const std::string& isDefault,
-                    const std::string& type) {
-    return test::Entry(active, isDefault, "0", type);
-}
 
 std::string Device(const std::string& type, const std::string& value) {
     return TypeEntry(type, "<DeviceNr>" + value + "</DeviceNr>");
@@ -41,13 +36,13 @@ TEST_F(ConfigCheckerTest, FreeSlotsAndPermissionAreAnsweredForTheTypeAsked) {
         const char* type;
         int free, permission;
     } cases[] = {
-        {Flagged("1", "0", "3"), 49, "Doppelt", 3, 0},
-        {Flagged("1", "0", "5"), 44, "Serial adapter", 1, 1},
+        {Entry("1", "0", "0", "3"), 49, "Doppelt", 3, 0},
+        {Entry("1", "0", "0", "5"), 44, "Serial adapter", 1, 1},
         // Textual comparison: "07" never matches type 7; "IsActive" 2 is not active.
-        {Flagged("1", "0", "7") + Flagged("2", "0", "3"), 49, "Doppelt", 3, 1},
+        {Entry("1", "0", "0", "7") + Entry("2", "0", "0", "3"), 49, "Doppelt", 3, 1},
         // Only the list of the type being activated counts.
-        {Flagged("1", "0", "9") + Flagged("0", "0", "1"), 49, "USB-Adapter", 1, 0},
-        {Flagged("1", "0", "1"), 49, "Simulator", 0, 1},
+        {Entry("1", "0", "0", "9") + Entry("0", "0", "0", "1"), 49, "USB-Adapter", 1, 0},
+        {Entry("1", "0", "0", "1"), 49, "Simulator", 0, 1},
         {TypeEntry("3"), 49, "PCI-Karte", 4, 1},
         {TypeEntry("1") + TypeEntry("3") + TypeEntry("257"), 49, "USB-Adapter", 0, 1},
         {TypeEntry("1") + TypeEntry("1") + TypeEntry("1"), 49, "USB-Adapter", -1, 1},
@@ -74,15 +69,15 @@ TEST_F(ConfigCheckerTest, FreeSlotsAndPermissionAreAnsweredForTheTypeAsked) {
 TEST_F(ConfigCheckerTest, FindingsAreRepeatedValuesThenNothingActiveThenNotOneDefault) {
     const Message noActive{Msg::kNothingActive, {}};
     const Message noDefault{Msg::kNoSingleDefault, {}};
-    const std::string valid = Flagged("1", "1", "3");
+    const std::string valid = Entry("1", "1", "0", "3");
     const struct {
         std::string entries;
         CheckFindingList findings;
     } cases[] = {
         {"", {noActive, noDefault}},
-        {Flagged("1", "1", "1") + Flagged("1", "1", "3"), {noDefault}},
-        {Flagged("2", "2", "1"), {noActive}},
-        {Flagged(" 1x", "-1", "1") + Flagged("1", "0", "3"), {}},
+        {Entry("1", "1", "0", "1") + Entry("1", "1", "0", "3"), {noDefault}},
+        {Entry("2", "2", "0", "1"), {noActive}},
+        {Entry(" 1x", "-1", "0", "1") + Entry("1", "0", "0", "3"), {}},
         {Device("1", "5") + Device("1", "5"), {NotUnique("1", "2", "5"), noActive, noDefault}},
         {valid + Device("1", "4") + Device("9", "4") + Device("1", "4") + Device("1", "4"),
          {NotUnique("2", "4", "4"), NotUnique("2", "5", "4"), NotUnique("4", "5", "4")}},

@@ -1,9 +1,8 @@
 // trelinkctl as scripts and people meet it: the built program run on copies of the demo.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -35,40 +34,6 @@ struct Ran {
     }
 };
 
-// The program running in the background, its output going to files in folder.
-class Process {
-public:
-    Process(const TempDir& folder, std::vector<std::string> arguments)
-        : m_out(folder.File("stdout")), m_err(folder.File("stderr")) {
-        arguments.insert(arguments.begin(), TRELINK_CTL);
-        m_pid = ::fork();
-        if (m_pid != 0) return;
-        ::dup2(::open(m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
-        ::dup2(::open(m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-
-    bool Running() {
-        return !m_status && ::waitpid(m_pid, &m_status.emplace(), WNOHANG) == 0 &&
-               (m_status.reset(), true);
-    }
-    Ran Wait() {
-        if (!m_status) ::waitpid(m_pid, &m_status.emplace(), 0);
-        return {WIFEXITED(*m_status) ? WEXITSTATUS(*m_status) : -1, ReadFile(m_out),
-                ReadFile(m_err)};
-    }
-
-private:
-    std::string m_out;
-    std::string m_err;
-    pid_t m_pid = -1;
-    std::optional<int> m_status;
-};
-
 class CtlTest : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
@@ -92,11 +57,14 @@ protected:
         WriteFile(m_dir.File(file), text);
     }
 
-    Process Start(std::vector<std::string> arguments) const {
-        arguments.insert(arguments.begin(), {"--settings", m_settings});
-        return Process(m_output, std::move(arguments));
+    // The program run by the shell on the demo's settings, its output caught in files.
+    Ran Run(const std::vector<std::string>& arguments) const {
+        std::string command = TRELINK_CTL " --settings '" + m_settings + "'";
+        for (const std::string& argument : arguments) command += " '" + argument + "'";
+        const std::string out = m_output.File("stdout"), err = m_output.File("stderr");
+        const int status = std::system((command + " >" + out + " 2>" + err).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
     }
-    Ran Run(const std::vector<std::string>& arguments) const { return Start(arguments).Wait(); }
     Ran RunJson(std::vector<std::string> arguments) const {
         arguments.push_back("--json");
         return Run(arguments);
@@ -349,12 +317,13 @@ TEST_F(CtlTest, AChangeWaitsForTheLockAnotherProgramHolds) {
     const std::string before = ReadFile(m_config);
     auto held = std::make_unique<ConfigFileLock>(m_config, 0ms);
     ASSERT_TRUE(held->IsHeld());
-    Process change = Start({"deactivate", "1"});
-    std::this_thread::sleep_for(300ms);
-    EXPECT_TRUE(change.Running());
-    EXPECT_EQ(ReadFile(m_config), before);
-    held.reset();
-    EXPECT_EQ(change.Wait().exitCode, 0);
+    std::thread release([&] {
+        std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(ReadFile(m_config), before);
+        held.reset();
+    });
+    EXPECT_EQ(Run({"deactivate", "1"}).exitCode, 0);
+    release.join();
     EXPECT_NE(ReadFile(m_config), before);
 }
 

@@ -26,8 +26,6 @@ private slots:
                               << QStringLiteral(TRELINK_SHORT_VERSION);
         QTest::newRow("no note") << QCoreApplication::applicationFilePath() << QStringLiteral("-")
                                  << QStringLiteral("-");
-        QTest::newRow("missing") << bin + QStringLiteral("no-such-program") << QStringLiteral("-")
-                                 << QStringLiteral("-");
     }
 
     void showsTheProgramFilesVersionOnEveryOpening() {

@@ -16,22 +16,19 @@ class FakePrompter : public Prompter {
 public:
     using DialogHandler = std::function<int(QDialog&)>;
     using MenuHandler = std::function<QAction*(QMenu&)>;
-    using QuestionHandler = std::function<void()>;
 
     void ExpectMessage(const QString& text, Icon icon) {
-        m_expected.append({Kind::kMessage, text, icon, {}, {}, {}, {}, {}});
+        m_expected.append({Kind::kMessage, text, icon, {}, {}, {}, {}});
     }
-    // Answers with answer after checking that preselected is the default; onAsked runs first.
-    void ExpectQuestion(const QString& text, Icon icon, Answer preselected, Answer answer,
-                        QuestionHandler onAsked = {}) {
-        m_expected.append(
-            {Kind::kQuestion, text, icon, preselected, answer, std::move(onAsked), {}, {}});
+    // Answers with answer after checking that preselected is the default.
+    void ExpectQuestion(const QString& text, Icon icon, Answer preselected, Answer answer) {
+        m_expected.append({Kind::kQuestion, text, icon, preselected, answer, {}, {}});
     }
     void ExpectDialog(DialogHandler handler) {
-        m_expected.append({Kind::kDialog, {}, {}, {}, {}, {}, std::move(handler), {}});
+        m_expected.append({Kind::kDialog, {}, {}, {}, {}, std::move(handler), {}});
     }
     void ExpectMenu(MenuHandler handler) {
-        m_expected.append({Kind::kMenu, {}, {}, {}, {}, {}, {}, std::move(handler)});
+        m_expected.append({Kind::kMenu, {}, {}, {}, {}, {}, std::move(handler)});
     }
 
     // What went wrong so far: unexpected or mismatched prompts, and expected ones not asked.
@@ -49,10 +46,8 @@ public:
     void ShowMessage(QWidget*, const QString& text, Icon icon) override {
         const Expected expected = Take(Kind::kMessage, text);
         if (expected.kind == Kind::kMessage && (expected.text != text || expected.icon != icon)) {
-            m_failures.append(QStringLiteral("message \"%1\" (icon %2) where \"%3\" (icon %4) was "
-                                             "expected")
-                                  .arg(text, QString::number(int(icon)), expected.text,
-                                       QString::number(int(expected.icon))));
+            m_failures.append(
+                QStringLiteral("message \"%1\" differs from the one expected").arg(text));
         }
     }
     Answer AskYesNo(QWidget*, const QString& text, Icon icon, Answer preselected) override {
@@ -61,7 +56,6 @@ public:
         if (expected.text != text || expected.icon != icon || expected.preselected != preselected)
             m_failures.append(
                 QStringLiteral("question \"%1\" differs from the one expected").arg(text));
-        if (expected.onAsked) expected.onAsked();
         return expected.answer;
     }
     int RunDialog(QDialog& dialog) override {
@@ -81,7 +75,6 @@ private:
         Icon icon = Icon::None;
         Answer preselected = Answer::Ok;
         Answer answer = Answer::Ok;
-        QuestionHandler onAsked;
         DialogHandler dialog;
         MenuHandler menu;
     };

@@ -52,8 +52,11 @@ private slots:
     }
     void secondCopyEndsAtOnceWithoutAWordAndNeitherWritesTheSettings() {
         const QByteArray settings = DemoCopy::Bytes(m_install->SettingsPath());
+        // The ready adapter of entry 1 gets code 0 back once the first window has probed.
+        QVERIFY(m_install->SetErrorCode(1, kSentinelCode));
         auto& first = *m_processes.emplace_back(std::make_unique<QProcess>());
-        StartFirstCopy(first);
+        Start(first);
+        QTRY_COMPARE_WITH_TIMEOUT(m_install->ReadEntry(1).errorCode, kOk, kStartTimeoutMs);
         QCOMPARE(DemoCopy::Bytes(m_install->SettingsPath()), settings);
         QProcess second;
         Start(second);
@@ -82,7 +85,10 @@ private slots:
         auto& other = *m_processes.emplace_back(std::make_unique<QProcess>());
         other.start(QStringLiteral("sleep"), {QStringLiteral("60")});
         QVERIFY(other.waitForStarted());
-        WriteLock(lock.replace("%1", QByteArray::number(other.processId())));
+        QFile file(LockPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lock.replace("%1", QByteArray::number(other.processId())));
+        file.close();
         auto& next = *m_processes.emplace_back(std::make_unique<QProcess>());
         Start(next);
         QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), next.processId(), kStartTimeoutMs);
@@ -90,14 +96,6 @@ private slots:
     }
 
 private:
-    // Starts the program copy and waits until its window has probed the configuration.
-    void StartFirstCopy(QProcess& process) {
-        // The ready adapter of entry 1 gets code 0 back when the window tests the entries.
-        QVERIFY(m_install->SetErrorCode(1, kSentinelCode));
-        Start(process);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(LockPath()), kStartTimeoutMs);
-        QTRY_COMPARE_WITH_TIMEOUT(m_install->ReadEntry(1).errorCode, kOk, kStartTimeoutMs);
-    }
     void Start(QProcess& process) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
@@ -111,11 +109,6 @@ private:
     }
     QString LockPath() const {
         return QDir(m_runtime->path()).filePath(QString::fromLatin1(SingleInstanceLock::kName));
-    }
-    void WriteLock(const QByteArray& bytes) const {
-        QFile lock(LockPath());
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        QCOMPARE(lock.write(bytes), bytes.size());
     }
     qint64 LockOwner() const {
         QFile lock(LockPath());

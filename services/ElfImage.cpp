@@ -135,7 +135,6 @@ bool ElfImage::ReadSections() {
         const std::size_t base = static_cast<std::size_t>(i * entrySize);
         m_sections.push_back({static_cast<std::uint32_t>(Field(table, base + l.shName, 4)),
                               static_cast<std::uint32_t>(Field(table, base + l.shType, 4)),
-                              static_cast<std::uint32_t>(Field(table, base + l.shLink, 4)),
                               Field(table, base + l.shOffset, l.wordSize),
                               Field(table, base + l.shSize, l.wordSize),
                               Field(table, base + l.shAlign, l.wordSize)});

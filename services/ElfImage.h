@@ -39,7 +39,6 @@ private:
     struct Section {
         std::uint32_t name = 0;
         std::uint32_t type = 0;
-        std::uint32_t link = 0;
         std::uint64_t offset = 0;
         std::uint64_t size = 0;
         std::uint64_t align = 0;

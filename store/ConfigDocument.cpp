@@ -22,9 +22,6 @@ namespace trelink {
 
 namespace {
 
-constexpr const char* kConfiguration = "configuration";
-constexpr const char* kHardware = "Hardware";
-
 // Keep everything a person or the driver layer may have put into the file; only the
 // whitespace-only text between elements is dropped, and the save indents anew.
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
@@ -269,7 +266,7 @@ Result ConfigDocument::AddHardwareOfType(int type) {
 
     pugi::xml_node configuration = m_tree->Configuration();
     if (!configuration) return kNoConfigurationElement;
-    pugi::xml_node hardware = configuration.append_child(kHardware);
+    pugi::xml_node hardware = configuration.append_child(kHardware.c_str());
     const auto append = [&hardware](const std::string& name, const std::string& text) {
         SetElementText(hardware.append_child(name.c_str()), text);
     };

@@ -120,6 +120,11 @@ public:
 private:
     struct Tree;
 
+    // The elements every path of the store starts with.
+    inline static const std::string kConfiguration = "configuration";
+    inline static const std::string kCatalogue = "Hardwaretypes";
+    inline static const std::string kHardware = "Hardware";
+
     Result SaveUnchanged();
     Result EndWriteGroup();
     // Calls visit with each type's "TypeId" text and display name, in catalogue order, until it

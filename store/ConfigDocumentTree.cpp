@@ -6,10 +6,6 @@ namespace trelink {
 
 namespace {
 
-const std::string kConfiguration = "configuration";
-const std::string kCatalogue = "Hardwaretypes";
-const std::string kHardware = "Hardware";
-
 class StringWriter : public pugi::xml_writer {
 public:
     void write(const void* data, size_t size) override {

@@ -125,8 +125,8 @@ std::optional<ConfigDocument::DiskStamp> ConfigDocument::StampOf(const std::stri
 
 Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,
                                    ParameterDefinitionList* definitions) const {
-    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
-    for (pugi::xml_node node = level; node; node = node.next_sibling()) {
+    const pugi::xml_node parent = m_tree->DescendToLastLevel(path, hardwareNumber);
+    for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
         const std::string& name = path.back();
         if (!HasName(node, name)) continue;
         results.push_back(ElementText(node));
@@ -137,19 +137,17 @@ Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int 
 
 Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
                                 int hardwareNumber) {
-    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
-    for (pugi::xml_node node = level; node; node = node.next_sibling()) {
-        if (!HasName(node, path.back())) continue;
-        const bool grouped = m_openGroups > 0;
-        m_groupWritten = m_groupWritten || grouped;
-        if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
-        SetElementText(node, value);
-        // A value written over "configuration" or the catalogue takes what the index holds.
-        if (node.parent() == m_tree->root) m_tree->Reindex();
-        m_groupChanged = m_groupChanged || grouped;
-        return grouped ? kOk : Save();
-    }
-    return kOk;
+    const pugi::xml_node parent = m_tree->DescendToLastLevel(path, hardwareNumber);
+    const pugi::xml_node node = parent ? NthChild(parent, path.back(), 1) : pugi::xml_node();
+    if (!node) return kOk;
+    const bool grouped = m_openGroups > 0;
+    m_groupWritten = m_groupWritten || grouped;
+    if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
+    SetElementText(node, value);
+    // A value written over "configuration" or the catalogue takes what the index holds.
+    if (parent == m_tree->root) m_tree->Reindex();
+    m_groupChanged = m_groupChanged || grouped;
+    return grouped ? kOk : Save();
 }
 
 ConfigDocument::WriteGroup::WriteGroup(ConfigDocument& document) : m_document(document) {
@@ -233,11 +231,7 @@ Result ConfigDocument::SetHardwareState(int hardwareNumber, int isActive, int is
 }
 
 std::string ConfigDocument::GetHardwareValue(int hardwareNumber, const std::string& name) const {
-    const pugi::xml_node hardware = m_tree->Hardware(hardwareNumber);
-    for (pugi::xml_node node = hardware.first_child(); node; node = node.next_sibling()) {
-        if (HasName(node, name)) return ElementText(node);
-    }
-    return {};
+    return ElementText(NthChild(m_tree->Hardware(hardwareNumber), name, 1));
 }
 
 int ConfigDocument::IsHardwareActive(int hardwareNumber) const {

@@ -17,19 +17,18 @@ private:
     std::string m_bytes;
 };
 
-// The n-th element of the name below parent, counted from 1.
+}  // namespace
+
+bool HasName(pugi::xml_node node, const std::string& name) {
+    return node.type() == pugi::node_element && name == node.name();
+}
+
 pugi::xml_node NthChild(pugi::xml_node parent, const std::string& name, int n) {
     int count = 0;
     for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
         if (HasName(node, name) && ++count == n) return node;
     }
     return {};
-}
-
-}  // namespace
-
-bool HasName(pugi::xml_node node, const std::string& name) {
-    return node.type() == pugi::node_element && name == node.name();
 }
 
 std::optional<std::string> ConfigDocument::Tree::BytesInFileEncoding() const {
@@ -55,7 +54,7 @@ pugi::xml_node ConfigDocument::Tree::DescendToLastLevel(const TextList& path,
     for (std::size_t level = 0; parent && level + 1 < path.size(); ++level) {
         parent = Match(parent, path[level], hardwareNumber);
     }
-    return parent.first_child();
+    return parent;
 }
 
 // The index answers where it knows the parent; everywhere else the children are walked.

@@ -22,8 +22,8 @@ struct ConfigDocument::Tree {
     std::optional<std::string> BytesInFileEncoding() const;
 
     // The path query's walk over all but the last name of path: the first element of the name
-    // at each level, the number selecting among "Hardware" elements only. Gives the first node
-    // of the last level, empty when some level has no match.
+    // at each level, the number selecting among "Hardware" elements only. Gives the element
+    // below which the last name is looked for, empty when some level has no match.
     pugi::xml_node DescendToLastLevel(const TextList& path, int hardwareNumber) const;
 
     pugi::xml_node Configuration() const;
@@ -50,5 +50,7 @@ private:
 
 // Whether node is an element named name: text, comments and processing instructions never match.
 bool HasName(pugi::xml_node node, const std::string& name);
+// The n-th element of the name below parent, counted from 1; empty when there is none.
+pugi::xml_node NthChild(pugi::xml_node parent, const std::string& name, int n);
 
 }  // namespace trelink

@@ -90,7 +90,6 @@ Result ConfigDocument::Load() {
     if (!parsed || !tree->document.document_element()) return kCannotLoad;
     if (NestsDeeperThan(tree->document.document_element(), kMaxNesting)) return kCannotLoad;
     tree->encoding = parsed.encoding;
-    tree->root = tree->document.document_element();
     m_tree = std::move(tree);
     m_unsaved = false;
     m_stamp = StampOf(m_path);
@@ -145,7 +144,7 @@ Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
     if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
     SetElementText(node, value);
     // A value written over "configuration" or the catalogue takes what the index holds.
-    if (parent == m_tree->root) m_tree->Reindex();
+    if (parent == m_tree->Root()) m_tree->Reindex();
     m_groupChanged = m_groupChanged || grouped;
     return grouped ? kOk : Save();
 }

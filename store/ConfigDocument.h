@@ -134,7 +134,7 @@ private:
 
     std::unique_ptr<ErrorLookup> m_errorLookup;
     std::string m_path;
-    // The parsed file: its DOM, root element and encoding. Never null.
+    // The parsed file: its DOM and encoding. Never null.
     std::unique_ptr<Tree> m_tree;
     int m_language = 0;
     FileSystem* m_system = nullptr;

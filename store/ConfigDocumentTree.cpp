@@ -50,7 +50,7 @@ pugi::xml_node ConfigDocument::Tree::DescendToLastLevel(const TextList& path,
                                                         int hardwareNumber) const {
     if (path.empty()) return {};
     Index();
-    pugi::xml_node parent = root;
+    pugi::xml_node parent = Root();
     for (std::size_t level = 0; parent && level + 1 < path.size(); ++level) {
         parent = Match(parent, path[level], hardwareNumber);
     }
@@ -61,8 +61,8 @@ pugi::xml_node ConfigDocument::Tree::DescendToLastLevel(const TextList& path,
 pugi::xml_node ConfigDocument::Tree::Match(pugi::xml_node parent, const std::string& name,
                                            int hardwareNumber) const {
     const bool byNumber = name == kHardware && hardwareNumber != kNoHardware;
-    if (parent == root && name == kConfiguration) return m_configuration;
-    if (parent == root && name == kCatalogue) return m_catalogue;
+    if (parent == Root() && name == kConfiguration) return m_configuration;
+    if (parent == Root() && name == kCatalogue) return m_catalogue;
     if (parent == m_configuration && name == kHardware) {
         return Hardware(byNumber ? hardwareNumber : 1);
     }
@@ -93,8 +93,8 @@ int ConfigDocument::Tree::HardwareCount() const {
 
 void ConfigDocument::Tree::Index() const {
     if (m_indexed) return;
-    m_configuration = NthChild(root, kConfiguration, 1);
-    m_catalogue = NthChild(root, kCatalogue, 1);
+    m_configuration = NthChild(Root(), kConfiguration, 1);
+    m_catalogue = NthChild(Root(), kCatalogue, 1);
     m_hardware.clear();
     for (pugi::xml_node node = m_configuration.first_child(); node; node = node.next_sibling()) {
         if (HasName(node, kHardware)) m_hardware.push_back(node);

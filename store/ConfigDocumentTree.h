@@ -15,7 +15,7 @@ namespace trelink {
 
 struct ConfigDocument::Tree {
     pugi::xml_document document;
-    pugi::xml_node root;  // the document element of the last successful load
+    pugi::xml_node Root() const { return document.document_element(); }
     pugi::xml_encoding encoding = pugi::encoding_utf8;
 
     // The file as a save writes it; empty when the file's encoding cannot hold the tree.

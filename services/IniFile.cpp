@@ -85,7 +85,7 @@ bool SameName(std::string_view a, std::string_view b) {
 
 struct Line {
     std::string text;
-    std::string ending;  // "\n", "\r\n" or empty for a last line without one
+    std::string ending;  // "\n", "\r\n", or "\r" or nothing on a last line without a line feed
 };
 
 // The file as lines, each with its own line ending, so that a rewrite gives back every

@@ -3,10 +3,8 @@
 #include <sys/stat.h>
 
 #include <cctype>
-#include <filesystem>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "services/AtomicFile.h"
@@ -71,11 +69,10 @@ Result ConfigDocument::SetConfigFile(const std::optional<std::string>& path) {
 }
 
 Result ConfigDocument::Load() {
-    if (m_path.empty()) return kCannotLoad;
     // A folder or a pipe in the file's place would make the parser ask for an absurd buffer
-    // or wait forever.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(m_path, error)) return kCannotLoad;
+    // or wait forever. Stamped before the parse, so that a change during it counts as one.
+    const std::optional<DiskStamp> stamp = StampOf(m_path);
+    if (!stamp || !stamp->regular) return kCannotLoad;
     // Parse into a fresh tree and take it only when the whole file parsed: a half-parsed
     // tree saved later would cut the user's file off at the first error.
     auto tree = std::make_unique<Tree>();
@@ -92,7 +89,7 @@ Result ConfigDocument::Load() {
     tree->encoding = parsed.encoding;
     m_tree = std::move(tree);
     m_unsaved = false;
-    m_stamp = StampOf(m_path);
+    m_stamp = stamp;
     return kOk;
 }
 
@@ -118,8 +115,8 @@ std::optional<ConfigDocument::DiskStamp> ConfigDocument::StampOf(const std::stri
     struct stat status {};
     if (path.empty() || ::stat(path.c_str(), &status) != 0) return std::nullopt;
     return DiskStamp{
-        static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
-        static_cast<std::uint64_t>(status.st_size), status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+        status.st_dev,         status.st_ino,          static_cast<std::uint64_t>(status.st_size),
+        status.st_mtim.tv_sec, status.st_mtim.tv_nsec, S_ISREG(status.st_mode)};
 }
 
 Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,

@@ -143,6 +143,7 @@ private:
     struct DiskStamp {
         std::uint64_t device = 0, inode = 0, size = 0;
         std::int64_t seconds = 0, nanoseconds = 0;
+        bool regular = false;  // a file's type never changes, so it never tells two apart
         bool operator==(const DiskStamp&) const = default;
     };
     static std::optional<DiskStamp> StampOf(const std::string& path);

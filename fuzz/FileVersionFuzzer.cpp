@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a version does not read back from its text");
     }
     trelink::ElfImage image;
-    if (image.Open(path)) {
+    if (image.Open(path) == 0) {
         image.HoldsEverySegment();
         image.ModuleInfo("version");
     }

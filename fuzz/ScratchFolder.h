@@ -3,7 +3,6 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,12 +23,11 @@ public:
 
     // Writes bytes into the named file of the folder and gives its path.
     std::string Write(const std::string& name, std::string_view bytes) const {
-        const std::string path = File(name);
+        const std::string path = (m_path / name).string();
         std::ofstream(path, std::ios::binary | std::ios::trunc)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return path;
     }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
 
     ~ScratchFolder() {
         std::error_code ignored;

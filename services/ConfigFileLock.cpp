@@ -27,6 +27,18 @@ std::map<std::string, HeldFolder>& HeldFolders() {
     static std::map<std::string, HeldFolder> held;
     return held;
 }
+
+std::string FolderOf(const std::string& configPath) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path path = fs::absolute(configPath, error);
+    if (error) path = configPath;
+    // Links are followed as far as they lead, so every name of one file means one folder.
+    const fs::path real = fs::weakly_canonical(path, error);
+    if (!error) path = real;
+    const fs::path folder = path.parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
 }  // namespace
 
 ConfigFileLock::ConfigFileLock(const std::string& configPath, std::chrono::milliseconds wait)
@@ -37,19 +49,18 @@ ConfigFileLock::ConfigFileLock(const std::string& configPath, std::chrono::milli
         m_status = Status::kHeld;
         return;
     }
-    m_fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (m_fd < 0) {
+    const int fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
         m_errorNumber = errno;
         m_status = Status::kFolderUnavailable;
         return;
     }
-    m_status = Acquire(wait);
+    m_status = Acquire(fd, wait);
     if (m_status != Status::kHeld) {
-        ::close(m_fd);
-        m_fd = -1;
+        ::close(fd);
         return;
     }
-    HeldFolders()[m_folder] = HeldFolder{m_fd, 1, ::getpid()};
+    HeldFolders()[m_folder] = HeldFolder{fd, 1, ::getpid()};
 }
 
 ConfigFileLock::~ConfigFileLock() {
@@ -61,10 +72,10 @@ ConfigFileLock::~ConfigFileLock() {
     HeldFolders().erase(held);
 }
 
-ConfigFileLock::Status ConfigFileLock::Acquire(std::chrono::milliseconds wait) {
+ConfigFileLock::Status ConfigFileLock::Acquire(int fd, std::chrono::milliseconds wait) {
     // flock itself cannot wait with a limit, so a refused try is repeated until the time is up.
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) continue;
         if (errno != EWOULDBLOCK) {
             m_errorNumber = errno;
@@ -76,18 +87,6 @@ ConfigFileLock::Status ConfigFileLock::Acquire(std::chrono::milliseconds wait) {
             std::min<std::chrono::steady_clock::duration>(kRetryInterval, deadline - now));
     }
     return Status::kHeld;
-}
-
-std::string ConfigFileLock::FolderOf(const std::string& configPath) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path path = fs::absolute(configPath, error);
-    if (error) path = configPath;
-    // Links are followed as far as they lead, so every name of one file means one folder.
-    const fs::path real = fs::weakly_canonical(path, error);
-    if (!error) path = real;
-    const fs::path folder = path.parent_path();
-    return folder.empty() ? std::string(".") : folder.string();
 }
 
 }  // namespace trelink

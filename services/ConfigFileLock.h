@@ -37,13 +37,10 @@ public:
     // The system's error number of the failing call; 0 when held or timed out.
     int ErrorNumber() const { return m_errorNumber; }
 
-    static std::string FolderOf(const std::string& configPath);
-
 private:
-    Status Acquire(std::chrono::milliseconds wait);
+    Status Acquire(int fd, std::chrono::milliseconds wait);
 
     std::string m_folder;
-    int m_fd = -1;
     int m_errorNumber = 0;
     Status m_status = Status::kFailed;
 };

@@ -73,23 +73,25 @@ ElfImage::~ElfImage() {
     if (m_fd >= 0) close(m_fd);
 }
 
-bool ElfImage::Open(const std::string& path) {
+int ElfImage::Open(const std::string& path) {
     // O_NONBLOCK: a FIFO at the path must not stall the caller; it is refused below anyway.
     m_fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (m_fd < 0) return false;
+    if (m_fd < 0) return errno;
     struct stat status {};
-    if (fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    const bool known = fstat(m_fd, &status) == 0;
+    if (known && S_ISDIR(status.st_mode)) return EISDIR;
+    if (!known || !S_ISREG(status.st_mode)) return ENOEXEC;
     m_size = static_cast<std::uint64_t>(status.st_size);
     if (!ReadAt(0, EI_NIDENT, m_header) || std::memcmp(m_header.data(), ELFMAG, SELFMAG) != 0) {
-        return false;
+        return ENOEXEC;
     }
-    if (m_header[EI_CLASS] != ELFCLASS32 && m_header[EI_CLASS] != ELFCLASS64) return false;
-    if (m_header[EI_DATA] != ELFDATA2LSB && m_header[EI_DATA] != ELFDATA2MSB) return false;
+    if (m_header[EI_CLASS] != ELFCLASS32 && m_header[EI_CLASS] != ELFCLASS64) return ENOEXEC;
+    if (m_header[EI_DATA] != ELFDATA2LSB && m_header[EI_DATA] != ELFDATA2MSB) return ENOEXEC;
     m_layout = m_header[EI_CLASS] == ELFCLASS64 ? &kElf64 : &kElf32;
     m_bigEndian = m_header[EI_DATA] == ELFDATA2MSB;
-    if (!ReadAt(0, m_layout->headerSize, m_header)) return false;
+    if (!ReadAt(0, m_layout->headerSize, m_header)) return ENOEXEC;
     ReadSections();  // a file without usable sections may still have notes or a name
-    return true;
+    return 0;
 }
 
 bool ElfImage::ReadAt(std::uint64_t offset, std::uint64_t length, Bytes& out) const {
@@ -135,7 +137,6 @@ bool ElfImage::ReadSections() {
         const std::size_t base = static_cast<std::size_t>(i * entrySize);
         m_sections.push_back({static_cast<std::uint32_t>(Field(table, base + l.shName, 4)),
                               static_cast<std::uint32_t>(Field(table, base + l.shType, 4)),
-                              static_cast<std::uint32_t>(Field(table, base + l.shLink, 4)),
                               Field(table, base + l.shOffset, l.wordSize),
                               Field(table, base + l.shSize, l.wordSize),
                               Field(table, base + l.shAlign, l.wordSize)});

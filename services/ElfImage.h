@@ -20,8 +20,9 @@ public:
     ElfImage(const ElfImage&) = delete;
     ElfImage& operator=(const ElfImage&) = delete;
 
-    // False when the path is no regular file or the file does not start with an ELF header.
-    bool Open(const std::string& path);
+    // 0 when the path is a regular file that starts with an ELF header; otherwise why not: the
+    // error of opening it, EISDIR for a folder, ENOEXEC for anything else.
+    int Open(const std::string& path);
 
     // True when the file holds every byte of every segment its program headers declare. The
     // system loader maps segments without looking at the file's length, and touching a mapped
@@ -39,7 +40,6 @@ private:
     struct Section {
         std::uint32_t name = 0;
         std::uint32_t type = 0;
-        std::uint32_t link = 0;
         std::uint64_t offset = 0;
         std::uint64_t size = 0;
         std::uint64_t align = 0;

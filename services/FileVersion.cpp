@@ -79,7 +79,7 @@ std::optional<FileVersion> ParseNumbers(std::string_view text, std::size_t& end)
 
 std::optional<FileVersion> FileVersion::Read(const std::string& path) {
     ElfImage image;
-    if (!image.Open(path)) return std::nullopt;
+    if (image.Open(path) != 0) return std::nullopt;
     if (auto json = image.PackageMetadata()) {
         if (auto text = JsonVersion(*json)) {
             if (auto version = FromText(*text)) return version;

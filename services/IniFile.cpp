@@ -85,7 +85,7 @@ bool SameName(std::string_view a, std::string_view b) {
 
 struct Line {
     std::string text;
-    std::string ending;  // "\n", "\r\n" or empty for a last line without one
+    std::string ending;  // "\n", "\r\n", or "\r" or nothing on a last line without a line feed
 };
 
 // The file as lines, each with its own line ending, so that a rewrite gives back every
@@ -152,10 +152,8 @@ struct Location {
     std::optional<std::size_t> insertAt;
 };
 
-// The caller's names match without the blanks around them, as the names in the file do.
+// section and key without the blanks around them, as the names in the file are compared.
 Location Find(const Document& document, std::string_view section, std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
     Location location;
     bool inSection = false;
     bool firstSectionDone = false;
@@ -183,7 +181,7 @@ std::optional<std::string> FindValue(const std::string& path, const std::string&
     const FileText file = ReadWholeFile(path);
     if (!file.readable) return std::nullopt;
     const Document document(file.bytes);
-    const Location location = Find(document, section, key);
+    const Location location = Find(document, Trim(section), Trim(key));
     if (!location.keyLine) return std::nullopt;
     const std::string& text = document.lines[*location.keyLine].text;
     return std::string(Trim(std::string_view(text).substr(text.find('=') + 1)));
@@ -194,8 +192,6 @@ bool CanWriteNames(std::string_view section, std::string_view key) {
     const auto breaksLine = [](std::string_view name) {
         return name.find_first_of("\r\n") != std::string_view::npos;
     };
-    section = Trim(section);
-    key = Trim(key);
     return !section.empty() && !key.empty() && !breaksLine(section) && !breaksLine(key) &&
            section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
            !key.starts_with('[');
@@ -241,20 +237,22 @@ std::int32_t IniFile::ReadInt(const std::string& section, const std::string& key
 
 bool IniFile::WriteInt(const std::string& section, const std::string& key,
                        std::int32_t value) const {
-    if (!CanWriteNames(section, key)) return false;
+    const std::string_view sectionName = Trim(section);
+    const std::string_view keyName = Trim(key);
+    if (!CanWriteNames(sectionName, keyName)) return false;
     // A file that exists but cannot be read must not be replaced by one holding this key only.
     const FileText file = ReadWholeFile(m_path);
     if (!file.readable) return false;
     Document document(file.bytes);
     const std::string text = std::to_string(value);
-    const Location location = Find(document, section, key);
-    const std::string keyLine = std::string(Trim(key)) + "=" + text;
+    const Location location = Find(document, sectionName, keyName);
+    const std::string keyLine = std::string(keyName) + "=" + text;
     if (location.keyLine) {
         ReplaceValue(document.lines[*location.keyLine], text);
     } else if (location.insertAt) {
         InsertLine(document, *location.insertAt, keyLine);
     } else {
-        AppendSection(document, std::string(Trim(section)), keyLine);
+        AppendSection(document, std::string(sectionName), keyLine);
     }
     return WriteFileAtomically(m_path, document.Bytes()) == SaveError::None;
 }

@@ -1,9 +1,6 @@
 #include "services/SharedLibrary.h"
 
 #include <dlfcn.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <string_view>
@@ -45,14 +42,9 @@ LoadAttempt TryLoad(const std::string& file) {
 // of a segment (the loader would map the missing part and die of SIGBUS touching it). 0 when
 // it looks loadable.
 int ProbeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errno;
-    struct stat status {};
-    const bool isFolder = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
-    ::close(fd);
-    if (isFolder) return EISDIR;
     ElfImage image;
-    return image.Open(path) && image.HoldsEverySegment() ? 0 : ENOEXEC;
+    if (const int error = image.Open(path); error != 0) return error;
+    return image.HoldsEverySegment() ? 0 : ENOEXEC;
 }
 
 // A file that is there but does not load says more about the failure than the system search

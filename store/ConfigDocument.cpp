@@ -3,10 +3,8 @@
 #include <sys/stat.h>
 
 #include <cctype>
-#include <filesystem>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "services/AtomicFile.h"
@@ -21,9 +19,6 @@
 namespace trelink {
 
 namespace {
-
-constexpr const char* kConfiguration = "configuration";
-constexpr const char* kHardware = "Hardware";
 
 // Keep everything a person or the driver layer may have put into the file; only the
 // whitespace-only text between elements is dropped, and the save indents anew.
@@ -74,11 +69,10 @@ Result ConfigDocument::SetConfigFile(const std::optional<std::string>& path) {
 }
 
 Result ConfigDocument::Load() {
-    if (m_path.empty()) return kCannotLoad;
     // A folder or a pipe in the file's place would make the parser ask for an absurd buffer
-    // or wait forever.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(m_path, error)) return kCannotLoad;
+    // or wait forever. Stamped before the parse, so that a change during it counts as one.
+    const std::optional<DiskStamp> stamp = StampOf(m_path);
+    if (!stamp || !stamp->regular) return kCannotLoad;
     // Parse into a fresh tree and take it only when the whole file parsed: a half-parsed
     // tree saved later would cut the user's file off at the first error.
     auto tree = std::make_unique<Tree>();
@@ -93,10 +87,9 @@ Result ConfigDocument::Load() {
     if (!parsed || !tree->document.document_element()) return kCannotLoad;
     if (NestsDeeperThan(tree->document.document_element(), kMaxNesting)) return kCannotLoad;
     tree->encoding = parsed.encoding;
-    tree->root = tree->document.document_element();
     m_tree = std::move(tree);
     m_unsaved = false;
-    m_stamp = StampOf(m_path);
+    m_stamp = stamp;
     return kOk;
 }
 
@@ -122,14 +115,14 @@ std::optional<ConfigDocument::DiskStamp> ConfigDocument::StampOf(const std::stri
     struct stat status {};
     if (path.empty() || ::stat(path.c_str(), &status) != 0) return std::nullopt;
     return DiskStamp{
-        static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
-        static_cast<std::uint64_t>(status.st_size), status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+        status.st_dev,         status.st_ino,          static_cast<std::uint64_t>(status.st_size),
+        status.st_mtim.tv_sec, status.st_mtim.tv_nsec, S_ISREG(status.st_mode)};
 }
 
 Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int hardwareNumber,
                                    ParameterDefinitionList* definitions) const {
-    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
-    for (pugi::xml_node node = level; node; node = node.next_sibling()) {
+    const pugi::xml_node parent = m_tree->DescendToLastLevel(path, hardwareNumber);
+    for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
         const std::string& name = path.back();
         if (!HasName(node, name)) continue;
         results.push_back(ElementText(node));
@@ -140,19 +133,17 @@ Result ConfigDocument::QueryValues(const TextList& path, TextList& results, int 
 
 Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
                                 int hardwareNumber) {
-    const pugi::xml_node level = m_tree->DescendToLastLevel(path, hardwareNumber);
-    for (pugi::xml_node node = level; node; node = node.next_sibling()) {
-        if (!HasName(node, path.back())) continue;
-        const bool grouped = m_openGroups > 0;
-        m_groupWritten = m_groupWritten || grouped;
-        if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
-        SetElementText(node, value);
-        // A value written over "configuration" or the catalogue takes what the index holds.
-        if (node.parent() == m_tree->root) m_tree->Reindex();
-        m_groupChanged = m_groupChanged || grouped;
-        return grouped ? kOk : Save();
-    }
-    return kOk;
+    const pugi::xml_node parent = m_tree->DescendToLastLevel(path, hardwareNumber);
+    const pugi::xml_node node = parent ? NthChild(parent, path.back(), 1) : pugi::xml_node();
+    if (!node) return kOk;
+    const bool grouped = m_openGroups > 0;
+    m_groupWritten = m_groupWritten || grouped;
+    if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
+    SetElementText(node, value);
+    // A value written over "configuration" or the catalogue takes what the index holds.
+    if (parent == m_tree->Root()) m_tree->Reindex();
+    m_groupChanged = m_groupChanged || grouped;
+    return grouped ? kOk : Save();
 }
 
 ConfigDocument::WriteGroup::WriteGroup(ConfigDocument& document) : m_document(document) {
@@ -236,11 +227,7 @@ Result ConfigDocument::SetHardwareState(int hardwareNumber, int isActive, int is
 }
 
 std::string ConfigDocument::GetHardwareValue(int hardwareNumber, const std::string& name) const {
-    const pugi::xml_node hardware = m_tree->Hardware(hardwareNumber);
-    for (pugi::xml_node node = hardware.first_child(); node; node = node.next_sibling()) {
-        if (HasName(node, name)) return ElementText(node);
-    }
-    return {};
+    return ElementText(NthChild(m_tree->Hardware(hardwareNumber), name, 1));
 }
 
 int ConfigDocument::IsHardwareActive(int hardwareNumber) const {
@@ -269,7 +256,7 @@ Result ConfigDocument::AddHardwareOfType(int type) {
 
     pugi::xml_node configuration = m_tree->Configuration();
     if (!configuration) return kNoConfigurationElement;
-    pugi::xml_node hardware = configuration.append_child(kHardware);
+    pugi::xml_node hardware = configuration.append_child(kHardware.c_str());
     const auto append = [&hardware](const std::string& name, const std::string& text) {
         SetElementText(hardware.append_child(name.c_str()), text);
     };

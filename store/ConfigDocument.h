@@ -120,6 +120,11 @@ public:
 private:
     struct Tree;
 
+    // The elements every path of the store starts with.
+    inline static const std::string kConfiguration = "configuration";
+    inline static const std::string kCatalogue = "Hardwaretypes";
+    inline static const std::string kHardware = "Hardware";
+
     Result SaveUnchanged();
     Result EndWriteGroup();
     // Calls visit with each type's "TypeId" text and display name, in catalogue order, until it
@@ -129,7 +134,7 @@ private:
 
     std::unique_ptr<ErrorLookup> m_errorLookup;
     std::string m_path;
-    // The parsed file: its DOM, root element and encoding. Never null.
+    // The parsed file: its DOM and encoding. Never null.
     std::unique_ptr<Tree> m_tree;
     int m_language = 0;
     FileSystem* m_system = nullptr;
@@ -138,6 +143,7 @@ private:
     struct DiskStamp {
         std::uint64_t device = 0, inode = 0, size = 0;
         std::int64_t seconds = 0, nanoseconds = 0;
+        bool regular = false;  // a file's type never changes, so it never tells two apart
         bool operator==(const DiskStamp&) const = default;
     };
     static std::optional<DiskStamp> StampOf(const std::string& path);

@@ -8,10 +8,6 @@
 
 namespace trelink {
 
-namespace {
-constexpr const char* kCatalogue = "Hardwaretypes";
-}  // namespace
-
 Result ConfigDocument::GetTypeIds(TextList& typeIds) const {
     return QueryValues({kCatalogue, "TypeId"}, typeIds, kNoHardware);
 }

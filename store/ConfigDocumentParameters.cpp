@@ -1,13 +1,9 @@
 // Settings of the hardware types: their definitions in the catalogue and their values in the
 // hardware entries.
-#include <string_view>
-
 #include "store/ConfigDocument.h"
 #include "store/ParameterDefinition.h"
 
 namespace trelink {
-
-namespace {}  // namespace
 
 std::int32_t ConfigDocument::ParameterTypeFromName(const std::string& typeName) {
     for (std::int32_t code = PT_VOID; code <= PT_UDINT; ++code) {
@@ -17,8 +13,8 @@ std::int32_t ConfigDocument::ParameterTypeFromName(const std::string& typeName) 
 }
 
 Result ConfigDocument::ListParameterNamesOfType(int type, TextList& names) const {
-    return QueryValues({"Hardwaretypes", TypeElementName(type), "Resources", "ParameterName"},
-                       names, kNoHardware);
+    return QueryValues({kCatalogue, TypeElementName(type), "Resources", "ParameterName"}, names,
+                       kNoHardware);
 }
 
 Result ConfigDocument::ListParameterNamesOfHardware(int hardwareNumber, TextList& names) const {
@@ -32,23 +28,22 @@ Result ConfigDocument::ReadParameter(int hardwareNumber, ParameterDefinition* re
 
     TextList definitionTexts;
     ParameterDefinitionList definitions;
-    const Result definitionResult =
-        QueryValues({"Hardwaretypes", TypeElementName(type), record->name}, definitionTexts,
-                    kNoHardware, &definitions);
+    const Result definitionResult = QueryValues({kCatalogue, TypeElementName(type), record->name},
+                                                definitionTexts, kNoHardware, &definitions);
     if (definitionResult != kOk) return definitionResult;
     if (!definitions.IsEmpty()) record->CopyFrom(definitions.At(0));
 
     // Without an element of its own the entry shows the definition's text, copied above.
     TextList values;
     const Result valueResult =
-        QueryValues({"configuration", "Hardware", record->name}, values, hardwareNumber);
+        QueryValues({kConfiguration, kHardware, record->name}, values, hardwareNumber);
     if (!values.empty()) record->value = values.front();
     return valueResult;
 }
 
 Result ConfigDocument::WriteParameterValue(int hardwareNumber, const ParameterDefinition* record) {
     if (record == nullptr) return kInvalidPointer;
-    return SetValue({"configuration", "Hardware", record->name}, record->value, hardwareNumber);
+    return SetValue({kConfiguration, kHardware, record->name}, record->value, hardwareNumber);
 }
 
 ParameterDefinition* ConfigDocument::FindParameterByDisplayName(const ParameterDefinitionList& list,

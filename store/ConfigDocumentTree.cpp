@@ -6,10 +6,6 @@ namespace trelink {
 
 namespace {
 
-const std::string kConfiguration = "configuration";
-const std::string kCatalogue = "Hardwaretypes";
-const std::string kHardware = "Hardware";
-
 class StringWriter : public pugi::xml_writer {
 public:
     void write(const void* data, size_t size) override {
@@ -21,19 +17,18 @@ private:
     std::string m_bytes;
 };
 
-// The n-th element of the name below parent, counted from 1.
+}  // namespace
+
+bool HasName(pugi::xml_node node, const std::string& name) {
+    return node.type() == pugi::node_element && name == node.name();
+}
+
 pugi::xml_node NthChild(pugi::xml_node parent, const std::string& name, int n) {
     int count = 0;
     for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
         if (HasName(node, name) && ++count == n) return node;
     }
     return {};
-}
-
-}  // namespace
-
-bool HasName(pugi::xml_node node, const std::string& name) {
-    return node.type() == pugi::node_element && name == node.name();
 }
 
 std::optional<std::string> ConfigDocument::Tree::BytesInFileEncoding() const {
@@ -55,19 +50,19 @@ pugi::xml_node ConfigDocument::Tree::DescendToLastLevel(const TextList& path,
                                                         int hardwareNumber) const {
     if (path.empty()) return {};
     Index();
-    pugi::xml_node parent = root;
+    pugi::xml_node parent = Root();
     for (std::size_t level = 0; parent && level + 1 < path.size(); ++level) {
         parent = Match(parent, path[level], hardwareNumber);
     }
-    return parent.first_child();
+    return parent;
 }
 
 // The index answers where it knows the parent; everywhere else the children are walked.
 pugi::xml_node ConfigDocument::Tree::Match(pugi::xml_node parent, const std::string& name,
                                            int hardwareNumber) const {
     const bool byNumber = name == kHardware && hardwareNumber != kNoHardware;
-    if (parent == root && name == kConfiguration) return m_configuration;
-    if (parent == root && name == kCatalogue) return m_catalogue;
+    if (parent == Root() && name == kConfiguration) return m_configuration;
+    if (parent == Root() && name == kCatalogue) return m_catalogue;
     if (parent == m_configuration && name == kHardware) {
         return Hardware(byNumber ? hardwareNumber : 1);
     }
@@ -98,8 +93,8 @@ int ConfigDocument::Tree::HardwareCount() const {
 
 void ConfigDocument::Tree::Index() const {
     if (m_indexed) return;
-    m_configuration = NthChild(root, kConfiguration, 1);
-    m_catalogue = NthChild(root, kCatalogue, 1);
+    m_configuration = NthChild(Root(), kConfiguration, 1);
+    m_catalogue = NthChild(Root(), kCatalogue, 1);
     m_hardware.clear();
     for (pugi::xml_node node = m_configuration.first_child(); node; node = node.next_sibling()) {
         if (HasName(node, kHardware)) m_hardware.push_back(node);

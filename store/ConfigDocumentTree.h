@@ -15,15 +15,15 @@ namespace trelink {
 
 struct ConfigDocument::Tree {
     pugi::xml_document document;
-    pugi::xml_node root;  // the document element of the last successful load
+    pugi::xml_node Root() const { return document.document_element(); }
     pugi::xml_encoding encoding = pugi::encoding_utf8;
 
     // The file as a save writes it; empty when the file's encoding cannot hold the tree.
     std::optional<std::string> BytesInFileEncoding() const;
 
     // The path query's walk over all but the last name of path: the first element of the name
-    // at each level, the number selecting among "Hardware" elements only. Gives the first node
-    // of the last level, empty when some level has no match.
+    // at each level, the number selecting among "Hardware" elements only. Gives the element
+    // below which the last name is looked for, empty when some level has no match.
     pugi::xml_node DescendToLastLevel(const TextList& path, int hardwareNumber) const;
 
     pugi::xml_node Configuration() const;
@@ -50,5 +50,7 @@ private:
 
 // Whether node is an element named name: text, comments and processing instructions never match.
 bool HasName(pugi::xml_node node, const std::string& name);
+// The n-th element of the name below parent, counted from 1; empty when there is none.
+pugi::xml_node NthChild(pugi::xml_node parent, const std::string& name, int n);
 
 }  // namespace trelink

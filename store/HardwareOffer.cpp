@@ -9,19 +9,12 @@ Result HardwareOffer::Collect(TextList& offered) const {
     TextList names;
     if (const Result result = m_document.GetHardwareTypeNames(names); result != kOk) return result;
     for (const std::string& name : names) {
-        bool isOffered = false;
-        if (const Result result = IsOffered(name, isOffered); result != kOk) return result;
-        if (isOffered) offered.push_back(name);
+        int type = 0;
+        if (const Result result = m_document.FindTypeByName(name, type); result != kOk) {
+            return result;
+        }
+        if (IsOffered(type)) offered.push_back(name);
     }
-    return kOk;
-}
-
-Result HardwareOffer::IsOffered(const std::string& displayName, bool& offered) const {
-    int type = 0;
-    if (const Result result = m_document.FindTypeByName(displayName, type); result != kOk) {
-        return result;
-    }
-    offered = IsOffered(type);
     return kOk;
 }
 

@@ -24,8 +24,6 @@ public:
     bool IsOffered(int type) const;
 
 private:
-    Result IsOffered(const std::string& displayName, bool& offered) const;
-
     const ConfigDocument& m_document;
     const PlatformDirectories& m_directories;
 };

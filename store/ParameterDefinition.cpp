@@ -84,13 +84,6 @@ void ParameterDefinition::CopyFrom(const ParameterDefinition& other) {
     type = other.type;
 }
 
-std::unique_ptr<ParameterDefinition> ParameterDefinitionList::TakeFirst() {
-    if (m_records.empty()) return nullptr;
-    std::unique_ptr<ParameterDefinition> first = std::move(m_records.front());
-    m_records.erase(m_records.begin());
-    return first;
-}
-
 std::string ParameterTypeName(std::int32_t type) {
     return type >= 0 && static_cast<std::size_t>(type) < kTypeNames.size()
                ? std::string(kTypeNames[static_cast<std::size_t>(type)])

@@ -76,8 +76,6 @@ public:
     std::size_t Size() const { return m_records.size(); }
     ParameterDefinition& At(std::size_t i) { return *m_records[i]; }
     const ParameterDefinition& At(std::size_t i) const { return *m_records[i]; }
-    // Hands the first record over to the caller; empty when the list is.
-    std::unique_ptr<ParameterDefinition> TakeFirst();
 
     auto begin() const { return m_records.begin(); }
     auto end() const { return m_records.end(); }

@@ -4,6 +4,7 @@
 #include "services/IntText.h"
 #include "store/ConfigChecker.h"
 #include "store/ConfigDocument.h"
+#include "store/HardwareOffer.h"
 #include "store/ParameterDefinition.h"
 
 namespace trelink {
@@ -66,8 +67,7 @@ TypeInfo TypeCatalogue::Describe(const std::string& typeId) const {
     TextList drivers;
     document.GetDriverNames(kNoHardware, &drivers, info.number);
     if (!drivers.empty()) info.firstDriver.emplace(drivers.front(), m_context.directories);
-    // HardwareOffer's rule, on the driver file just read rather than reading it a second time.
-    info.offered = !info.firstDriver || info.firstDriver->Version() != DriverFileInfo::kUnknown;
+    info.offered = HardwareOffer::Offers(info.firstDriver ? &*info.firstDriver : nullptr);
     return info;
 }
 

@@ -21,8 +21,13 @@ Result HardwareOffer::Collect(TextList& offered) const {
 bool HardwareOffer::IsOffered(int type) const {
     TextList driverNames;
     m_document.GetDriverNames(kNoHardware, &driverNames, type);
-    return driverNames.empty() ||
-           DriverFileInfo(driverNames.front(), m_directories).Version() != DriverFileInfo::kUnknown;
+    if (driverNames.empty()) return Offers(nullptr);
+    const DriverFileInfo firstDriver(driverNames.front(), m_directories);
+    return Offers(&firstDriver);
+}
+
+bool HardwareOffer::Offers(const DriverFileInfo* firstDriver) {
+    return firstDriver == nullptr || firstDriver->Version() != DriverFileInfo::kUnknown;
 }
 
 }  // namespace trelink

@@ -7,6 +7,7 @@
 namespace trelink {
 
 class ConfigDocument;
+class DriverFileInfo;
 
 // The display names of the hardware types that the add command offers: every type of the
 // catalogue in its order, except those whose first driver file is missing or has no version.
@@ -22,6 +23,8 @@ public:
     Result Collect(TextList& offered) const;
     // Whether the type given by number is offered.
     bool IsOffered(int type) const;
+    // The rule itself, on a type's first driver file already read (none: the type has none).
+    static bool Offers(const DriverFileInfo* firstDriver);
 
 private:
     const ConfigDocument& m_document;

@@ -37,8 +37,6 @@ public:
     QString SettingsPath() const {
         return m_folder.filePath(QStringLiteral("trelinkkonfigurator.ini"));
     }
-    // Where the simulated driver stores its own form of the configuration.
-    QString DriverSavePath() const { return ConfigPath() + QStringLiteral(".l1"); }
 
     void WriteSettings(const QByteArray& text) const {
         QFile file(SettingsPath());
@@ -57,11 +55,9 @@ public:
 
     // Rewrites one entry's ErrorCode in the file, keeping its other state.
     bool SetErrorCode(int hardwareNumber, int errorCode) const {
+        const Entry entry = ReadEntry(hardwareNumber);
         ConfigDocument document;
-        Entry entry;
         return document.SetConfigFile(ConfigPath().toStdString()) == kOk &&
-               document.GetHardwareState(hardwareNumber, entry.isActive, entry.isDefault,
-                                         entry.errorCode) == kOk &&
                document.SetHardwareState(hardwareNumber, entry.isActive, entry.isDefault,
                                          errorCode) == kOk;
     }

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 #include "ui/Prompter.h"
 
@@ -32,15 +33,12 @@ public:
     }
 
     // What went wrong so far: unexpected or mismatched prompts, and expected ones not asked.
-    QStringList Failures() const {
-        QStringList failures = m_failures;
-        for (const Expected& expected : m_expected)
+    // Starts afresh.
+    QStringList TakeFailures() {
+        QStringList failures = std::exchange(m_failures, {});
+        for (const Expected& expected : std::exchange(m_expected, {}))
             failures.append(QStringLiteral("expected but never asked: %1").arg(expected.text));
         return failures;
-    }
-    void Reset() {
-        m_expected.clear();
-        m_failures.clear();
     }
 
     void ShowMessage(QWidget*, const QString& text, Icon icon) override {

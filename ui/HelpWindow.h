@@ -36,7 +36,6 @@ public:
     // Shows the window with the help file helpFileBase (its path without ".qhc") at page, or
     // at the start page. A help file that is missing or cannot be opened shows a note.
     void Open(const QString& helpFileBase, const QString& page = QString());
-    bool HasHelp() const { return m_engine != nullptr; }
 
     HelpSearchPanel* Search() const { return m_search; }
     HelpBrowser* Browser() const { return m_browser; }

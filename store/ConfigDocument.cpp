@@ -78,11 +78,17 @@ Result ConfigDocument::Load() {
     auto tree = std::make_unique<Tree>();
     pugi::xml_parse_result parsed =
         tree->document.load_file(m_path.c_str(), kParseOptions, pugi::encoding_auto);
-    // The parser tells the encoding from the first bytes only; a declaration of ISO-8859-1
-    // behind anything else would have its file read as UTF-8, and saved changed.
-    if (parsed && parsed.encoding != pugi::encoding_latin1 && DeclaresLatin1(tree->document)) {
-        parsed = tree->document.load_file(m_path.c_str(), kParseOptions, pugi::encoding_latin1);
-        parsed.encoding = pugi::encoding_latin1;
+    // The parser guesses an 8-bit encoding from the first bytes only: it misses a declaration of
+    // ISO-8859-1 behind anything else, and takes the first "encoding" it finds for one, even
+    // inside another attribute. The parsed declaration decides instead, since the save writes it
+    // back as it is; a guess would read the saved file in another encoding than the loaded one.
+    const bool eightBit =
+        parsed.encoding == pugi::encoding_utf8 || parsed.encoding == pugi::encoding_latin1;
+    const pugi::xml_encoding declared =
+        DeclaresLatin1(tree->document) ? pugi::encoding_latin1 : pugi::encoding_utf8;
+    if (parsed && eightBit && parsed.encoding != declared) {
+        parsed = tree->document.load_file(m_path.c_str(), kParseOptions, declared);
+        parsed.encoding = declared;
     }
     if (!parsed || !tree->document.document_element()) return kCannotLoad;
     if (NestsDeeperThan(tree->document.document_element(), kMaxNesting)) return kCannotLoad;

@@ -69,6 +69,28 @@ TEST_F(SaveTest, Latin1FileStaysLatin1AndKeepsCharactersBeyondItAsReferences) {
     }
 }
 
+// Only the declaration's own "encoding" names the encoding, never a lookalike before or inside
+// another attribute; otherwise the save, which moves the declaration to the front and
+// rewrites its quoting, would have the file read back in another encoding than it was saved in.
+TEST_F(SaveTest, TheDeclaredEncodingReadsTheSameBeforeAndAfterASave) {
+    const std::string utf8 = "Bär";
+    const std::string latin1 = "B\xE4r";
+    const std::pair<const char*, std::string> files[] = {
+        {" <?xml version=\"1.0\" xencoding=\"latin1\"?>", utf8},
+        {"<?xml version=\"1.0\" xencoding=\"latin1\" encoding=\"UTF-8\"?>", utf8},
+        {"<?xml version=\"1.0\" x=\"&#101;ncoding='latin1'\"?>", utf8},
+        {"<?xml version=\"1.0\" x=\"en\" encoding=\"latin1\"?>", latin1},
+    };
+    for (const auto& [declaration, name] : files) {
+        OpenFile(std::string(declaration) + "<Root><configuration><Hardware><Name>" + name +
+                 "</Name></Hardware></configuration></Root>");
+        EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), utf8) << declaration;
+        ASSERT_EQ(m_document.Save(), kOk);
+        ASSERT_EQ(m_document.Load(), kOk);
+        EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), utf8) << declaration;
+    }
+}
+
 TEST(Latin1OutputTest, OnlyTextAndAttributeValuesTakeCharactersBeyondLatin1) {
     const std::pair<const char*, bool> documents[] = {
         {"<a b=\"Ω\">Ωÿ</a>", true},     {"<a>ÿ<!--ÿ--></a>", true},  {"<Ω/>", false},

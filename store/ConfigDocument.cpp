@@ -91,7 +91,7 @@ Result ConfigDocument::Load() {
         parsed.encoding = declared;
     }
     if (!parsed || !tree->document.document_element()) return kCannotLoad;
-    if (NestsDeeperThan(tree->document.document_element(), kMaxNesting)) return kCannotLoad;
+    if (!TidyParsedTree(tree->document.document_element(), kMaxNesting)) return kCannotLoad;
     tree->encoding = parsed.encoding;
     m_tree = std::move(tree);
     m_unsaved = false;

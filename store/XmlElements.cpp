@@ -1,6 +1,18 @@
 #include "store/XmlElements.h"
 
+#include <string_view>
+#include <vector>
+
 namespace trelink {
+
+namespace {
+
+// Blank as the parser counts it when it drops the text between elements.
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+}  // namespace
 
 pugi::xml_node NextBelow(pugi::xml_node node, pugi::xml_node top) {
     if (node.first_child()) return node.first_child();
@@ -10,21 +22,25 @@ pugi::xml_node NextBelow(pugi::xml_node node, pugi::xml_node top) {
     return {};
 }
 
-bool NestsDeeperThan(pugi::xml_node root, int limit) {
+bool TidyParsedTree(pugi::xml_node root, int limit) {
     // The library's own walk is iterative and, inside the library, three times as fast as
     // one made of node calls; its depth counts root's children as 0, which are level 2.
-    class DepthWalker : public pugi::xml_tree_walker {
+    class Walker : public pugi::xml_tree_walker {
     public:
-        explicit DepthWalker(int limit) : m_deepest(limit - 2) {}
+        explicit Walker(int limit) : m_deepest(limit - 2) {}
         bool for_each(pugi::xml_node& node) override {
+            if (node.type() == pugi::node_pcdata && IsBlank(node.value())) blanks.push_back(node);
             return depth() <= m_deepest || node.type() != pugi::node_element;
         }
+        std::vector<pugi::xml_node> blanks;
 
     private:
         int m_deepest;
     };
-    DepthWalker walker(limit);
-    return !root.traverse(walker);
+    Walker walker(limit);
+    if (!root.traverse(walker)) return false;
+    for (const pugi::xml_node node : walker.blanks) node.parent().remove_child(node);
+    return true;
 }
 
 std::string ElementText(pugi::xml_node element) {
@@ -39,7 +55,7 @@ std::string ElementText(pugi::xml_node element) {
 
 void SetElementText(pugi::xml_node element, const std::string& text) {
     while (element.first_child()) element.remove_child(element.first_child());
-    if (!text.empty()) element.append_child(pugi::node_pcdata).set_value(text.c_str());
+    if (!IsBlank(text)) element.append_child(pugi::node_pcdata).set_value(text.c_str());
 }
 
 }  // namespace trelink

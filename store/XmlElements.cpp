@@ -1,5 +1,7 @@
 #include "store/XmlElements.h"
 
+#include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +12,22 @@ namespace {
 // Blank as the parser counts it when it drops the text between elements.
 bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// A text as the parser reads it back once a save has written it out: blanks only drop, and
+// every CR LF and lone CR folds into LF. Texts without either come back as they are.
+std::optional<std::string> AsReadBack(std::string_view text) {
+    if (IsBlank(text)) return std::nullopt;
+    std::string folded;
+    folded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            folded += text[i];
+        } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+            folded += '\n';
+        }
+    }
+    return folded;
 }
 
 }  // namespace
@@ -29,17 +47,30 @@ bool TidyParsedTree(pugi::xml_node root, int limit) {
     public:
         explicit Walker(int limit) : m_deepest(limit - 2) {}
         bool for_each(pugi::xml_node& node) override {
-            if (node.type() == pugi::node_pcdata && IsBlank(node.value())) blanks.push_back(node);
+            // Only references leave a text of blanks or one with a CR: rare, so they wait. A
+            // text of blanks begins with one.
+            const char* text = node.value();
+            if (node.type() == pugi::node_pcdata &&
+                (std::strchr(" \t\n", *text) || std::strchr(text, '\r'))) {
+                texts.push_back(node);
+            }
             return depth() <= m_deepest || node.type() != pugi::node_element;
         }
-        std::vector<pugi::xml_node> blanks;
+        std::vector<pugi::xml_node> texts;
 
     private:
         int m_deepest;
     };
     Walker walker(limit);
     if (!root.traverse(walker)) return false;
-    for (const pugi::xml_node node : walker.blanks) node.parent().remove_child(node);
+    for (pugi::xml_node node : walker.texts) {
+        const std::optional<std::string> text = AsReadBack(node.value());
+        if (!text) {
+            node.parent().remove_child(node);
+        } else if (*text != node.value()) {
+            node.set_value(text->c_str());
+        }
+    }
     return true;
 }
 
@@ -55,7 +86,8 @@ std::string ElementText(pugi::xml_node element) {
 
 void SetElementText(pugi::xml_node element, const std::string& text) {
     while (element.first_child()) element.remove_child(element.first_child());
-    if (!IsBlank(text)) element.append_child(pugi::node_pcdata).set_value(text.c_str());
+    const std::optional<std::string> readBack = AsReadBack(text);
+    if (readBack) element.append_child(pugi::node_pcdata).set_value(readBack->c_str());
 }
 
 }  // namespace trelink

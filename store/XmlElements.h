@@ -17,14 +17,15 @@ class ParameterDefinition;
 // The node after node in document order that still lies below top; empty after the last.
 pugi::xml_node NextBelow(pugi::xml_node node, pugi::xml_node top);
 // Readies a tree just parsed, in one walk: false when some element below root, root counted
-// as level 1, lies deeper than limit levels. Else removes every text of blanks only: the parser
-// drops those written out but keeps those written as references ("&#32;"), which a save writes
-// out, so that they would read as blanks only until then.
+// as level 1, lies deeper than limit levels. Else makes every text read as it will after a save:
+// the parser drops blanks only and folds line ends when they are written out, but not when they
+// are written as references ("&#32;", "&#13;"), which a save writes out.
 bool TidyParsedTree(pugi::xml_node root, int limit);
 
 // The texts of an element and everything below it, concatenated in document order.
 std::string ElementText(pugi::xml_node element);
-// Replaces the element's content with one text node; blanks only leave it empty, as a reload would.
+// Replaces the element's content with one text node, as a reload would read it back: blanks only
+// leave it empty, line ends fold into LF.
 void SetElementText(pugi::xml_node element, const std::string& text);
 
 // Builds a record from a definition element of the catalogue: value is the element's text, the

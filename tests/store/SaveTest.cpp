@@ -73,17 +73,17 @@ TEST_F(SaveTest, Latin1FileStaysLatin1AndKeepsCharactersBeyondItAsReferences) {
 // What a file holds reads the same before and after a save, which moves the declaration to the
 // front, rewrites its quoting and writes references out. So only the declaration's own
 // "encoding" names the encoding, never a lookalike before or inside another attribute, and blanks
-// read as empty however they are written, as the parser reads blanks written out.
+// and line ends read the same however they are written, as the parser reads them written out.
 TEST_F(SaveTest, AValueReadsTheSameBeforeAndAfterASave) {
-    const std::string latin1 = "<?xml version=\"1.0\" x=\"en\" encoding=\"latin1\"?>";
     const std::tuple<std::string, std::string, std::string> files[] = {
         {" <?xml version=\"1.0\" xencoding=\"latin1\"?>", "Bär", "Bär"},
         {"<?xml version=\"1.0\" xencoding=\"latin1\" encoding=\"UTF-8\"?>", "Bär", "Bär"},
         {"<?xml version=\"1.0\" x=\"&#101;ncoding='latin1'\"?>", "Bär", "Bär"},
-        {latin1, "B\xE4r", "Bär"},
+        {"<?xml version=\"1.0\" x=\"en\" encoding=\"latin1\"?>", "B\xE4r", "Bär"},
         {"", "&#32;", ""},
         {"", "<X/>&#9;&#10;", ""},
         {"", "&#32;B<![CDATA[ ]]>", " B "},
+        {"", "a&#13;&#10;b&#13;c&#13;", "a\nb\nc\n"},
     };
     for (const auto& [declaration, name, read] : files) {
         OpenFile(declaration + "<Root><configuration><Hardware><Name>" + name +
@@ -93,8 +93,10 @@ TEST_F(SaveTest, AValueReadsTheSameBeforeAndAfterASave) {
         ASSERT_EQ(m_document.Load(), kOk);
         EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), read) << declaration << name;
     }
-    ASSERT_EQ(m_document.SetValue({"configuration", "Hardware", "Name"}, " \t", 1), kOk);
-    EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), "");
+    for (const auto& [set, read] : {std::pair{" \t", ""}, std::pair{"x\r\ny\r", "x\ny\n"}}) {
+        ASSERT_EQ(m_document.SetValue({"configuration", "Hardware", "Name"}, set, 1), kOk);
+        EXPECT_EQ(m_document.GetHardwareValue(1, "Name"), read);
+    }
 }
 
 TEST(Latin1OutputTest, OnlyTextAndAttributeValuesTakeCharactersBeyondLatin1) {

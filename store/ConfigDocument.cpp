@@ -144,8 +144,10 @@ Result ConfigDocument::SetValue(const TextList& path, const std::string& value,
     if (!node) return kOk;
     const bool grouped = m_openGroups > 0;
     m_groupWritten = m_groupWritten || grouped;
-    if (!m_unsaved && ElementText(node) == value) return grouped ? kOk : SaveUnchanged();
-    SetElementText(node, value);
+    // Compared as stored, so that a value differing only in what the file cannot keep is no change.
+    const std::string stored = StoredText(value);
+    if (!m_unsaved && ElementText(node) == stored) return grouped ? kOk : SaveUnchanged();
+    SetElementText(node, stored);
     // A value written over "configuration" or the catalogue takes what the index holds.
     if (parent == m_tree->Root()) m_tree->Reindex();
     m_groupChanged = m_groupChanged || grouped;

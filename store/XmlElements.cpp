@@ -1,7 +1,6 @@
 #include "store/XmlElements.h"
 
 #include <cstring>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -14,10 +13,10 @@ bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-// A text as the parser reads it back once a save has written it out: blanks only drop, and
-// every CR LF and lone CR folds into LF. Texts without either come back as they are.
-std::optional<std::string> AsReadBack(std::string_view text) {
-    if (IsBlank(text)) return std::nullopt;
+}  // namespace
+
+std::string StoredText(std::string_view text) {
+    if (IsBlank(text)) return {};
     std::string folded;
     folded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -29,8 +28,6 @@ std::optional<std::string> AsReadBack(std::string_view text) {
     }
     return folded;
 }
-
-}  // namespace
 
 pugi::xml_node NextBelow(pugi::xml_node node, pugi::xml_node top) {
     if (node.first_child()) return node.first_child();
@@ -64,11 +61,11 @@ bool TidyParsedTree(pugi::xml_node root, int limit) {
     Walker walker(limit);
     if (!root.traverse(walker)) return false;
     for (pugi::xml_node node : walker.texts) {
-        const std::optional<std::string> text = AsReadBack(node.value());
-        if (!text) {
+        const std::string text = StoredText(node.value());
+        if (text.empty()) {
             node.parent().remove_child(node);
-        } else if (*text != node.value()) {
-            node.set_value(text->c_str());
+        } else if (text != node.value()) {
+            node.set_value(text.c_str());
         }
     }
     return true;
@@ -86,8 +83,8 @@ std::string ElementText(pugi::xml_node element) {
 
 void SetElementText(pugi::xml_node element, const std::string& text) {
     while (element.first_child()) element.remove_child(element.first_child());
-    const std::optional<std::string> readBack = AsReadBack(text);
-    if (readBack) element.append_child(pugi::node_pcdata).set_value(readBack->c_str());
+    const std::string stored = StoredText(text);
+    if (!stored.empty()) element.append_child(pugi::node_pcdata).set_value(stored.c_str());
 }
 
 }  // namespace trelink

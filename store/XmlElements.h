@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <pugixml.hpp>
 
@@ -13,6 +14,10 @@ namespace trelink {
 class ParameterDefinition;
 
 // Every walk of the tree is iterative: a hostile file may nest deeper than the stack allows.
+
+// A text as the tree keeps it, which is how the parser reads it back once a save has written it
+// out: blanks only become empty, every CR LF and lone CR folds into LF.
+std::string StoredText(std::string_view text);
 
 // The node after node in document order that still lies below top; empty after the last.
 pugi::xml_node NextBelow(pugi::xml_node node, pugi::xml_node top);
@@ -24,8 +29,8 @@ bool TidyParsedTree(pugi::xml_node root, int limit);
 
 // The texts of an element and everything below it, concatenated in document order.
 std::string ElementText(pugi::xml_node element);
-// Replaces the element's content with one text node, as a reload would read it back: blanks only
-// leave it empty, line ends fold into LF.
+// Replaces the element's content with one text node holding text as stored (none when that is
+// empty).
 void SetElementText(pugi::xml_node element, const std::string& text);
 
 // Builds a record from a definition element of the catalogue: value is the element's text, the
